@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The settings database file "SysConfig" beside Brandock and Tolvane.
+namespace settingsdb {
+
+inline const QString kFileName = QStringLiteral("SysConfig");
+
+// The settings file of a program folder: the existing "SysConfig", spelled in any case, or the name to
+// create.
+QString strPathInProgramFolder(const QString& programFolder);
+
+// Creates the settings file of a program folder from the built-in schema when no file of that name (in any
+// case) exists. The file appears whole or not at all, readable and writable by the user alone. True when the
+// file exists afterwards; false with the reason otherwise.
+bool boolCreateIfMissing(const QString& programFolder, QString& strErrInfo);
+
+// The built-in schema, as SQL statements.
+const char* schemaSql();
+
+}  // namespace settingsdb

@@ -1,0 +1,44 @@
+#include "TempDatabase.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "db/SettingsDatabase.h"
+
+TempDatabase::TempDatabase() {
+    QString error;
+    EXPECT_TRUE(settingsdb::boolCreateIfMissing(m_dir.path(), error)) << error.toStdString();
+    m_path = settingsdb::strPathInProgramFolder(m_dir.path());
+}
+
+void TempDatabase::exec(const QString& sql) const {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(m_path.toUtf8().constData(), &db), SQLITE_OK);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "");
+    sqlite3_free(message);
+    sqlite3_close(db);
+}
+
+QVariant TempDatabase::scalar(const QString& sql) const {
+    sqlite3* db = nullptr;
+    sqlite3_open(m_path.toUtf8().constData(), &db);
+    sqlite3_stmt* statement = nullptr;
+    QVariant value;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        switch (sqlite3_column_type(statement, 0)) {
+            case SQLITE_INTEGER:
+                value = static_cast<qint64>(sqlite3_column_int64(statement, 0));
+                break;
+            case SQLITE_NULL:
+                break;
+            default:
+                value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return value;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+// A settings database made from the built-in schema in a temporary program folder, with raw SQL access for
+// setting up and inspecting rows behind the back of the code under test.
+class TempDatabase {
+  public:
+    TempDatabase();
+    QString folder() const { return m_dir.path(); }
+    QString path() const { return m_path; }
+    // Runs statements; fails the test on an error.
+    void exec(const QString& sql) const;
+    // The first column of the first row of a query, or a null value.
+    QVariant scalar(const QString& sql) const;
+
+  private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};

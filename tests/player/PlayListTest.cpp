@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "PlayList.h"
+
+namespace {
+MoviePtr item(const QString& flag) {
+    auto movie = std::make_shared<Movie>(flag);
+    movie->strFilePath = QStringLiteral("/media/") + flag;
+    return movie;
+}
+
+// A list of items "A", "B", ... in order; the first is the play and active item.
+PlayList listOf(std::initializer_list<const char*> flags) {
+    PlayList list;
+    for (const char* flag : flags) list.addAItem(item(QString::fromLatin1(flag)));
+    return list;
+}
+
+QString flagOf(const MoviePtr& movie) {
+    return movie ? movie->strFlag : QStringLiteral("<none>");
+}
+}  // namespace
+
+TEST(PlayList, AddingMarksTheNewItemActiveAndTheFirstPlaying) {
+    PlayList list;
+    const MoviePtr a = item(QStringLiteral("A"));
+    EXPECT_FALSE(list.addAItem(a));
+    EXPECT_TRUE(a->boolIsPlayItem && a->boolIsActItem);
+    const MoviePtr b = item(QStringLiteral("B"));
+    EXPECT_EQ(list.addAItem(b), a);
+    EXPECT_FALSE(a->boolIsActItem);
+    EXPECT_TRUE(a->boolIsPlayItem);
+    EXPECT_TRUE(b->boolIsActItem);
+    EXPECT_FALSE(b->boolIsPlayItem);
+    EXPECT_EQ(list.lngListCount(), 2);
+    EXPECT_EQ(list.objGetAItem(2), b);
+    EXPECT_FALSE(list.objGetAItem(0));
+    EXPECT_FALSE(list.objGetAItem(3));
+}
+
+TEST(PlayList, DeletingMovesBothMarksToTheNeighbour) {
+    PlayList list = listOf({"A", "B", "C"});
+    MoviePtr oldAct, newAct;
+    bool wasPlay = false;
+    MoviePtr ignored;
+    list.setPlayItemByFlag(QStringLiteral("C"), ignored);
+    ASSERT_TRUE(list.deleteAItem(QStringLiteral("c"), oldAct, newAct, wasPlay));
+    EXPECT_TRUE(wasPlay);
+    EXPECT_EQ(flagOf(newAct), QStringLiteral("B"));
+    EXPECT_FALSE(oldAct);  // the deleted item itself was the active one
+    EXPECT_TRUE(newAct->boolIsActItem && newAct->boolIsPlayItem);
+
+    PlayList middle = listOf({"A", "B", "C"});
+    ASSERT_TRUE(middle.deleteAItem(QStringLiteral("B"), oldAct, newAct, wasPlay));
+    EXPECT_FALSE(wasPlay);
+    EXPECT_EQ(flagOf(newAct), QStringLiteral("C"));
+    EXPECT_EQ(flagOf(middle.objGetPlayItem()), QStringLiteral("A"));
+    EXPECT_EQ(flagOf(middle.objGetActItem()), QStringLiteral("C"));
+
+    PlayList single = listOf({"A"});
+    ASSERT_TRUE(single.deleteAItem(QStringLiteral("A"), oldAct, newAct, wasPlay));
+    EXPECT_FALSE(newAct);
+    EXPECT_EQ(single.lngListCount(), 0);
+    EXPECT_FALSE(single.deleteAItem(QStringLiteral("A"), oldAct, newAct, wasPlay));
+    EXPECT_FALSE(middle.deleteAItem(QStringLiteral("Z"), oldAct, newAct, wasPlay));
+}
+
+TEST(PlayList, SteppingForwardAndBack) {
+    PlayList list = listOf({"A", "B", "C"});
+    MoviePtr old;
+    int state = 0;
+    EXPECT_EQ(flagOf(list.objGetNextPalyItem(false, old, state)), QStringLiteral("B"));
+    EXPECT_EQ(flagOf(old), QStringLiteral("A"));
+    list.objGetNextPalyItem(false, old, state);
+    EXPECT_FALSE(list.objGetNextPalyItem(false, old, state));
+    EXPECT_EQ(state, PlayList::kStateAtLast);
+    EXPECT_EQ(flagOf(list.objGetPlayItem()), QStringLiteral("C"));
+    state = 0;
+    EXPECT_EQ(flagOf(list.objGetNextPalyItem(true, old, state)), QStringLiteral("A"));
+    EXPECT_EQ(state, 0);
+    EXPECT_FALSE(list.objGetPreviousPalyItem(false, old, state));
+    EXPECT_EQ(state, PlayList::kStateAtFirst);
+    EXPECT_EQ(flagOf(list.objGetPreviousPalyItem(true, old, state)), QStringLiteral("C"));
+
+    PlayList empty;
+    state = 0;
+    EXPECT_FALSE(empty.objGetNextPalyItem(true, old, state));
+    EXPECT_EQ(state, PlayList::kStateEmpty);
+
+    PlayList one = listOf({"A"});
+    EXPECT_EQ(flagOf(one.objGetNextPalyItem(true, old, state)), QStringLiteral("A"));
+    EXPECT_TRUE(one.objGetPlayItem());
+}
+
+TEST(PlayList, SteppingWithoutAPlayItemStartsAtAnEnd) {
+    PlayList list = listOf({"A", "B", "C"});
+    list.objGetAItem(1)->boolIsPlayItem = false;
+    MoviePtr old;
+    int state = 0;
+    EXPECT_EQ(flagOf(list.objGetNextPalyItem(false, old, state)), QStringLiteral("A"));
+    EXPECT_FALSE(old);
+    list.objGetAItem(1)->boolIsPlayItem = false;
+    EXPECT_EQ(flagOf(list.objGetPreviousPalyItem(false, old, state)), QStringLiteral("C"));
+}
+
+TEST(PlayList, MarksMoveByKeyIgnoringCase) {
+    PlayList list = listOf({"FA", "FB"});
+    MoviePtr old;
+    list.setPlayItemByFlag(QStringLiteral("fb"), old);
+    EXPECT_EQ(flagOf(old), QStringLiteral("FA"));
+    EXPECT_EQ(flagOf(list.objGetPlayItem()), QStringLiteral("FB"));
+    EXPECT_EQ(list.lngGetIndexByItemFlag(QStringLiteral("fb")), 2);
+    EXPECT_EQ(list.lngGetIndexByItemFlag(QStringLiteral("nope")), 0);
+    old.reset();
+    list.setActItemByFlag(QStringLiteral("missing"), old);
+    EXPECT_EQ(flagOf(old), QStringLiteral("FB"));
+    EXPECT_FALSE(list.objGetActItem());
+}
+
+TEST(PlayList, MovingUpAndDown) {
+    PlayList list = listOf({"A", "B", "C"});
+    MoviePtr swapped;
+    EXPECT_FALSE(list.moveAItemUpDown(1, QStringLiteral("A"), swapped));
+    EXPECT_FALSE(swapped);
+    EXPECT_EQ(flagOf(list.objGetActItem()), QStringLiteral("A"));
+    EXPECT_TRUE(list.moveAItemUpDown(2, QStringLiteral("A"), swapped));
+    EXPECT_EQ(flagOf(swapped), QStringLiteral("B"));
+    EXPECT_EQ(flagOf(list.objGetAItem(2)), QStringLiteral("A"));
+    EXPECT_FALSE(list.moveAItemUpDown(2, QStringLiteral("C"), swapped));
+    EXPECT_FALSE(list.moveAItemUpDown(3, QStringLiteral("B"), swapped));
+    EXPECT_FALSE(list.moveAItemUpDown(1, QStringLiteral("Z"), swapped));
+}
