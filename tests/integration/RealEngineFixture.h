@@ -17,11 +17,12 @@
 // A screen window on the real engines, loaded from the build's engines folder, shown on the first monitor of
 // the private Xvfb server.
 class RealEngineFixture : public ::testing::Test {
-  protected:
+  public:
     static QString media(const char* name) {
         return QStringLiteral(KESTRUNE_TEST_MEDIA_DIR "/") + QLatin1String(name);
     }
 
+  protected:
     void build(int rule, QRect rect = QRect(100, 100, 640, 360)) {
         screen.reset();
         screen = std::make_unique<frmScreen>(loader.createRealPlayer(), loader.createMediaPlayer());
