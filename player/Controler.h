@@ -19,7 +19,7 @@ class frmScreen;
 // the screen window's events into calls on the control panel, and keeps no playback state of its own.
 class Controler : public QObject {
     Q_OBJECT
-public:
+  public:
     // Panel state codes reported through frmMain::setFaceToAPlayState.
     static constexpr int kFacePlaying = 1;
     static constexpr int kFacePaused = 2;
@@ -38,8 +38,8 @@ public:
     void setReferences(frmMain* panel, frmScreen* screen, PlayList* playList);
     SysConfig* objSysConfig() const { return m_objSysConfig.get(); }
     PlayList* objPlayList() const { return m_objPlayList; }
-    frmMain* mainFace() const { return m_frmMain; }
-    frmScreen* screen() const { return m_frmScreen; }
+    frmMain* mainFace() const;
+    frmScreen* screen() const;
 
     // Orderly shutdown: saves the configuration and, when kept, the play list and position, then ends the
     // process through the ender (the application's exit by default).
@@ -62,7 +62,8 @@ public:
     MoviePtr AddAMovieToPL(const QString& strPath, MoviePtr& objListResult);
     // paths[1..n] are the files; paths[0] is never a file.
     void BatchAddMovie(const QStringList& paths, bool boolPlayNow);
-    bool deleteAItemFromPL(const QString& strFlag, MoviePtr& oldActItem, MoviePtr& newActItem, bool& boolWasPlayItem);
+    bool deleteAItemFromPL(const QString& strFlag, MoviePtr& oldActItem, MoviePtr& newActItem,
+                           bool& boolWasPlayItem);
     void deleteAllItemFromPL();
     bool moveAItemUpDown(int direction, const QString& strFlag, MoviePtr& swappedItem);
     void selectAItem(const QString& strFlag);
@@ -71,7 +72,8 @@ public:
     long lngGetPlayListItemCount() const;
     void PlayAMovieByFlag(const QString& strFlag);
     // Direction 1 next, 2 previous; loads the new play item into the screen window without playing it.
-    void playNextPreviousPlayItem(int lngDirection, bool boolRecycle, MoviePtr& objOldItem, MoviePtr& objItem);
+    void playNextPreviousPlayItem(int lngDirection, bool boolRecycle, MoviePtr& objOldItem,
+                                  MoviePtr& objItem);
 
     // Windows.
     void showMainFace();
@@ -87,7 +89,7 @@ public:
     void frmScreen_PlayErr(const QString& strMessage);
     void frmScreen_PlayOver();
 
-private:
+  private:
     void reportFace(int state);
 
     std::unique_ptr<SysConfig> m_objSysConfig;
@@ -95,4 +97,5 @@ private:
     QPointer<frmScreen> m_frmScreen;
     PlayList* m_objPlayList = nullptr;
     std::function<void()> m_processEnder;
+    bool m_exiting = false;
 };
