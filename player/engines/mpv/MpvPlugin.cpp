@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "EnginePlugin.h"
-#include "MpvHandle.h"
+#include "MpvEngine.h"
 
 extern "C" {
 
@@ -24,5 +24,9 @@ Q_DECL_EXPORT bool kestrune_engine_start(char* version, std::size_t size) {
         version[length] = '\0';
     }
     return true;
+}
+
+Q_DECL_EXPORT RealPlayerEngine* kestrune_create_real_player(QWidget* parent) {
+    return MpvEngine::create(parent).release();
 }
 }
