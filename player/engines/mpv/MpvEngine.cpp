@@ -1,0 +1,234 @@
+#include "MpvEngine.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+constexpr quint64 kTimePos = 1;
+constexpr quint64 kDuration = 2;
+
+QWidget* blackNativeArea(QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    widget->setAttribute(Qt::WA_NativeWindow);
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    widget->setPalette(palette);
+    return widget;
+}
+
+qint64 milliseconds(double seconds) {
+    return std::max<qint64>(0, std::llround(seconds * 1000.0));
+}
+
+// mpv reads a leading "name:" as a protocol; a local path made absolute cannot be mistaken for one.
+QByteArray mpvPath(const QString& source) {
+    if (source.contains(QLatin1String("://")) || !QFileInfo(source).isRelative())
+        return QFile::encodeName(source);
+    return QFile::encodeName(QFileInfo(source).absoluteFilePath());
+}
+
+QString errorText(int error) {
+    return QStringLiteral("libmpv: %1").arg(QString::fromUtf8(mpv_error_string(error)));
+}
+}  // namespace
+
+std::unique_ptr<MpvEngine> MpvEngine::create(QWidget* parent) {
+    auto mpv = MpvHandle::create();
+    if (!mpv) return nullptr;
+    return std::unique_ptr<MpvEngine>(new MpvEngine(std::move(mpv), parent));
+}
+
+MpvEngine::MpvEngine(std::unique_ptr<MpvHandle> mpv, QWidget* parent)
+    : m_mpv(std::move(mpv)), m_video(blackNativeArea(parent)) {
+    mpv_observe_property(m_mpv->get(), kTimePos, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv->get(), kDuration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_set_wakeup_callback(m_mpv->get(), &MpvEngine::wakeUp, this);
+}
+
+MpvEngine::~MpvEngine() {
+    // Once this returns no wake-up is running or will run.
+    mpv_set_wakeup_callback(m_mpv->get(), nullptr, nullptr);
+    // mpv draws into the video window until it has ended.
+    m_mpv.reset();
+    delete m_video.data();
+}
+
+// On one of mpv's threads: mpv calls it once until the events have been fetched.
+void MpvEngine::wakeUp(void* engine) {
+    QMetaObject::invokeMethod(static_cast<MpvEngine*>(engine), &MpvEngine::drainEvents, Qt::QueuedConnection);
+}
+
+void MpvEngine::drainEvents() {
+    const QPointer<MpvEngine> alive(this);
+    while (alive) {
+        const mpv_event* event = mpv_wait_event(m_mpv->get(), 0);
+        if (event->event_id == MPV_EVENT_NONE) return;
+        handleEvent(*event);
+    }
+}
+
+void MpvEngine::handleEvent(const mpv_event& event) {
+    switch (event.event_id) {
+        case MPV_EVENT_START_FILE:
+            m_mpvEntry = static_cast<const mpv_event_start_file*>(event.data)->playlist_entry_id;
+            break;
+        case MPV_EVENT_PLAYBACK_RESTART:
+            if (currentClipActive()) playbackRestarted();
+            break;
+        case MPV_EVENT_END_FILE:
+            fileEnded(*static_cast<const mpv_event_end_file*>(event.data));
+            break;
+        case MPV_EVENT_PROPERTY_CHANGE:
+            propertyChanged(event.reply_userdata, *static_cast<const mpv_event_property*>(event.data));
+            break;
+        default:
+            break;
+    }
+}
+
+// The first restart of a clip is the start of its playback; later ones end seeks.
+void MpvEngine::playbackRestarted() {
+    m_seeking = false;
+    if (m_phase != Phase::Loading) return;
+    m_phase = Phase::Playing;
+    m_lengthMs = milliseconds(m_mpv->doubleProperty("duration", 0));
+    notifyState(kStatePlaying);
+    if (m_pendingSeekMs >= 0) seekTo(std::exchange(m_pendingSeekMs, -1));
+}
+
+void MpvEngine::fileEnded(const mpv_event_end_file& end) {
+    if (end.playlist_entry_id == m_mpvEntry) m_mpvEntry = 0;
+    if (m_entry == 0 || end.playlist_entry_id != m_entry) return;
+    if (end.reason == MPV_END_FILE_REASON_REDIRECT && end.playlist_insert_num_entries > 0) {
+        // The clip was a play list; its first entry plays in its place.
+        m_entry = end.playlist_insert_id;
+        return;
+    }
+    const bool played = canStop();
+    int error = end.reason == MPV_END_FILE_REASON_ERROR ? end.error : 0;
+    if (error >= 0 && !played) error = MPV_ERROR_NOTHING_TO_PLAY;
+    leaveClip();
+    if (error < 0) {
+        notifyError(errorText(error));
+    } else {
+        notifyState(kStateStopped);
+    }
+}
+
+void MpvEngine::propertyChanged(quint64 id, const mpv_event_property& property) {
+    if (property.format != MPV_FORMAT_DOUBLE || !currentClipActive()) return;
+    const qint64 value = milliseconds(*static_cast<const double*>(property.data));
+    if (id == kDuration) {
+        m_lengthMs = value;
+    } else if (id == kTimePos && canStop() && !m_seeking) {
+        emit positionChanged(value, m_lengthMs);
+    }
+}
+
+// Forgets the current clip and leaves mpv idle, so that nothing more of it, or of a play list it came
+// from, plays.
+void MpvEngine::leaveClip() {
+    m_entry = 0;
+    m_phase = Phase::Idle;
+    m_seeking = false;
+    m_pendingSeekMs = -1;
+    m_mpv->command({"stop"});
+}
+
+void MpvEngine::setSource(const QString& path) {
+    stop();
+    m_source = path;
+    m_lengthMs = 0;
+}
+
+void MpvEngine::play() {
+    if (m_phase == Phase::Paused) {
+        if (m_mpv->setFlag("pause", false) >= 0) {
+            m_phase = Phase::Playing;
+            notifyState(kStatePlaying);
+        }
+        return;
+    }
+    if (m_phase != Phase::Idle) return;
+    if (m_source.isEmpty() || !m_video) {
+        notifyError(errorText(MPV_ERROR_NOTHING_TO_PLAY));
+        return;
+    }
+    useVideoWindow();
+    m_mpv->setFlag("pause", false);
+    const QByteArray path = mpvPath(m_source);
+    int result = m_mpv->command({"loadfile", path.constData(), "replace"});
+    if (result >= 0) {
+        // "replace" leaves the new entry last in mpv's play list.
+        const QByteArray last = QByteArray::number(m_mpv->int64Property("playlist-count", 0) - 1);
+        m_entry = m_mpv->int64Property(("playlist/" + last + "/id").constData(), 0);
+        if (m_entry <= 0) result = MPV_ERROR_LOADING_FAILED;
+    }
+    if (result < 0) {
+        leaveClip();
+        notifyError(errorText(result));
+        return;
+    }
+    m_phase = Phase::Loading;
+}
+
+void MpvEngine::pause() {
+    if (m_phase != Phase::Playing || m_mpv->setFlag("pause", true) < 0) return;
+    m_phase = Phase::Paused;
+    notifyState(kStatePaused);
+}
+
+void MpvEngine::stop() {
+    if (m_phase == Phase::Idle) return;
+    const bool loaded = canStop();
+    leaveClip();
+    if (loaded) notifyState(kStateStopped);
+}
+
+void MpvEngine::setPositionMs(qint64 positionMs) {
+    if (canStop()) {
+        seekTo(positionMs);
+    } else if (m_phase == Phase::Loading) {
+        m_pendingSeekMs = positionMs;
+    }
+}
+
+void MpvEngine::seekTo(qint64 positionMs) {
+    const QByteArray seconds =
+        QByteArray::number(static_cast<double>(std::max<qint64>(0, positionMs)) / 1000.0, 'f', 3);
+    if (m_mpv->command({"seek", seconds.constData(), "absolute"}) >= 0) m_seeking = true;
+}
+
+void MpvEngine::setVolume(int volume) {
+    m_mpv->setDouble("volume", std::clamp(volume, 0, 100));
+}
+
+void MpvEngine::setMute(bool mute) {
+    m_mpv->setFlag("mute", mute);
+}
+
+QString MpvEngine::mpvProperty(const QString& name) const {
+    return m_mpv->stringProperty(name.toUtf8().constData());
+}
+
+// The widget gets its native window when the screen window shows it; it may be another one than last time.
+void MpvEngine::useVideoWindow() {
+    const WId wid = m_video->winId();
+    if (wid != m_wid && m_mpv->setInt64("wid", static_cast<qint64>(wid)) >= 0) m_wid = wid;
+}
+
+void MpvEngine::notifyState(int newState) {
+    const int oldState = std::exchange(m_reportedState, newState);
+    QMetaObject::invokeMethod(
+        this, [this, oldState, newState] { emit stateChanged(oldState, newState); }, Qt::QueuedConnection);
+}
+
+void MpvEngine::notifyError(const QString& text) {
+    QMetaObject::invokeMethod(
+        this, [this, text] { emit errorMessage(text); }, Qt::QueuedConnection);
+}
