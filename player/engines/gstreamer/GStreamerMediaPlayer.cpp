@@ -113,15 +113,16 @@ double GStreamerMediaPlayer::currentPosition() const {
     return m_pipeline->queryPosition(seconds) ? seconds : 0;
 }
 
-// Before the pipeline has prerolled a seek cannot be done yet: it waits for the pipeline to get there.
 void GStreamerMediaPlayer::setCurrentPosition(double seconds) {
     seconds = std::max(seconds, 0.0);
     const GstState state = m_pipeline->settledState();
     if ((state == GST_STATE_PAUSED || state == GST_STATE_PLAYING) && m_pipeline->seek(seconds)) {
         m_pendingSeek = -1;
-    } else if (m_wantPlaying || m_playState == kPlayStatePaused || seconds > 0) {
-        m_pendingSeek = seconds;
+        return;
     }
+    // Not prerolled yet: the seek is done once it is. A pipeline that is down starts at 0 anyway.
+    const bool down = !m_wantPlaying && m_playState != kPlayStatePaused;
+    m_pendingSeek = down && seconds == 0 ? -1 : seconds;
 }
 
 double GStreamerMediaPlayer::duration() const {
