@@ -24,12 +24,10 @@ class GstEngineTest : public RealEngineFixture {
     MediaPlayerEngine* engine() const { return screen->wmpPlayer(); }
 
     bool waitForPlaying() { return waitForState(frmScreen::kStatePlaying, 20000); }
-    bool waitForOver(int timeoutMs = 20000) {
-        return QTest::qWaitFor([&] { return !overs->isEmpty(); }, timeoutMs);
+    static bool waitForSignal(const QSignalSpy& spy) {
+        return QTest::qWaitFor([&] { return !spy.isEmpty(); }, 20000);
     }
-    bool waitForError() {
-        return QTest::qWaitFor([&] { return !errors->isEmpty(); }, 20000);
-    }
+    bool waitForOver() { return waitForSignal(*overs); }
 
     // Plays clip.webm and pauses it once it plays: the sink keeps its picture and its window.
     void playAndPause() {
@@ -97,9 +95,9 @@ TEST_F(GstEngineTest, PlaysAClipToItsEndWithProgressAndPicture) {
     EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
     EXPECT_GE(overAt - playingAt, 2000) << "a 3-second clip ended early";
 
-    // The screen window polls every second: two or three reports in three seconds, going forward.
+    // The screen window polls every second: about one report a second, going forward.
     ASSERT_GE(progress->size(), 2);
-    EXPECT_LE(progress->size(), 4);
+    EXPECT_LE(progress->size(), (overAt - playingAt) / 1000 + 1);
     qint64 previous = -1;
     for (const QList<QVariant>& report : *progress) {
         EXPECT_GE(report.at(1).toLongLong(), previous);
@@ -107,6 +105,13 @@ TEST_F(GstEngineTest, PlaysAClipToItsEndWithProgressAndPicture) {
         EXPECT_EQ(report.at(3).toLongLong(), 3);
         EXPECT_EQ(report.at(4).toString(), QStringLiteral("00:00:03"));
     }
+
+    // Played again from the start after its end.
+    ASSERT_TRUE(screen->play());
+    ASSERT_TRUE(waitForPlaying());
+    QTest::qWait(500);
+    EXPECT_GT(distinctColours(grab()), 20);
+    EXPECT_LT(engine()->currentPosition(), 2.0);
 }
 
 TEST_F(GstEngineTest, AudioOnlyMediaPlaysForItsLength) {
@@ -143,27 +148,25 @@ TEST_F(GstEngineTest, LoadingDoesNotStartAndStopGoesBackToTheStart) {
     EXPECT_TRUE(errors->isEmpty()) << lastError().toStdString();
 }
 
-TEST_F(GstEngineTest, SeeksWhilePlaying) {
+TEST_F(GstEngineTest, SeeksWhileStartingAndWhilePlaying) {
+    // Asked for before the pipeline has prerolled: done once it plays.
     ASSERT_TRUE(playFile("clip.webm"));
+    screen->setLngJinDu(2);
     ASSERT_TRUE(waitForPlaying());
     QElapsedTimer clock;
     clock.start();
+    ASSERT_TRUE(waitForOver());
+    EXPECT_LT(clock.elapsed(), 2500) << "played from the start";
+
+    ASSERT_TRUE(screen->play());
+    ASSERT_TRUE(waitForPlaying());
+    clock.restart();
     screen->setLngJinDu(2);
     double position = 0;
     ASSERT_TRUE(QTest::qWaitFor([&] { return (position = engine()->currentPosition()) >= 1.5; }, 3000));
     EXPECT_NEAR(position, 2.0, 1.0);
     ASSERT_TRUE(waitForOver());
-    EXPECT_LT(clock.elapsed(), 2200) << "the last second took too long: the seek did not happen";
-}
-
-TEST_F(GstEngineTest, SeekAskedForWhileStartingIsDoneOnceItPlays) {
-    ASSERT_TRUE(playFile("clip.webm"));
-    screen->setLngJinDu(2);
-    ASSERT_TRUE(waitForPlaying());
-    QElapsedTimer clock;
-    clock.start();
-    ASSERT_TRUE(waitForOver());
-    EXPECT_LT(clock.elapsed(), 2200) << "played from the start";
+    EXPECT_LT(clock.elapsed(), 2500) << "the last second took too long: the seek did not happen";
 }
 
 TEST_F(GstEngineTest, PausesSeeksWhilePausedAndResumes) {
@@ -183,7 +186,7 @@ TEST_F(GstEngineTest, PausesSeeksWhilePausedAndResumes) {
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(waitForOver());
-    EXPECT_LT(clock.elapsed(), 2200) << "did not resume where it was sought to";
+    EXPECT_LT(clock.elapsed(), 2500) << "did not resume where it was sought to";
     EXPECT_TRUE(errors->isEmpty());
 }
 
@@ -210,7 +213,7 @@ TEST_F(GstEngineTest, H264FailsWithTheMediaOnlyMessageUnlessItCanBeDecoded) {
         EXPECT_TRUE(waitForPlaying());
         return;
     }
-    ASSERT_TRUE(waitForError());
+    ASSERT_TRUE(waitForSignal(*errors));
     qInfo() << "clip.mp4: error" << clock.elapsed() << "ms after play()";
     QTest::qWait(1000);
     ASSERT_EQ(errors->size(), 1);
@@ -222,7 +225,7 @@ TEST_F(GstEngineTest, H264FailsWithTheMediaOnlyMessageUnlessItCanBeDecoded) {
 
 TEST_F(GstEngineTest, RandomBytesFailAndTheNextFilePlays) {
     ASSERT_TRUE(playFile("random.bin"));
-    ASSERT_TRUE(waitForError());
+    ASSERT_TRUE(waitForSignal(*errors));
     QTest::qWait(1000);
     ASSERT_EQ(errors->size(), 1);
     EXPECT_EQ(lastError(), kMediaOnlyFailed);
@@ -240,10 +243,10 @@ TEST_F(GstEngineTest, ClicksOnTheVideoReachTheScreenWindow) {
     const QPoint centre(screen->width() / 2, screen->height() / 2);
 
     xdotoolClick(centre);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !clicks.isEmpty(); }, 5000));
+    EXPECT_TRUE(waitForSignal(clicks));
 
     xdotoolClick(centre, 1, 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !doubleClicks.isEmpty(); }, 5000));
+    ASSERT_TRUE(waitForSignal(doubleClicks));
     EXPECT_FALSE(doubleClicks.first().at(0).toBool());
 
     xdotoolClick(centre, 3);
