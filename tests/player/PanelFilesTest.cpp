@@ -1,0 +1,75 @@
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QUrl>
+#include <iostream>
+
+#include "FileAdding.h"
+#include "PanelFixture.h"
+#include "frmMsgBox.h"
+
+class PanelFiles : public PanelFixture {
+  protected:
+    QList<QUrl> droppedFiles(int count) {
+        QList<QUrl> urls;
+        for (int i = 0; i < count; ++i)
+            urls << QUrl::fromLocalFile(
+                makeFile(QStringLiteral("drop%1.webm").arg(i, 3, 10, QLatin1Char('0'))));
+        return urls;
+    }
+};
+
+TEST_F(PanelFiles, FiveHundredDroppedFilesAreAdded) {
+    const QList<QUrl> urls = droppedFiles(kMaxDroppedFiles);
+    QElapsedTimer shown;
+    shown.start();
+    processDroppedFiles(urls, false, &controler, panel.get());
+    QCoreApplication::processEvents();
+    const qint64 ms = shown.elapsed();
+    std::cout << "[ figure   ] 500 dropped files shown as rows in " << ms << " ms" << std::endl;
+    RecordProperty("rows_500_ms", static_cast<int>(ms));
+
+    EXPECT_EQ(rowCount(), 500);
+    EXPECT_EQ(panel->labFileCount->text(), QStringLiteral("500"));
+    EXPECT_EQ(playList.lngListCount(), 500);
+    EXPECT_EQ(row(499)->text(2), urls.last().toLocalFile());
+    EXPECT_TRUE(rowBold(0));  // the first file of a drop into an empty list plays
+    EXPECT_TRUE(row(0)->isSelected());
+    EXPECT_TRUE(waitPlaying(urls.first().toLocalFile()));
+}
+
+TEST_F(PanelFiles, FiveHundredAndOneAreRefusedWithAMessage) {
+    QString note, yesText;
+    bool noShown = true;
+    onNextModal<frmMsgBox>([&](frmMsgBox* box) {
+        note = box->labNote->text();
+        yesText = box->cmdYes->text();
+        noShown = box->cmdNo->isVisible();
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("提示"));
+        box->cmdYes->click();
+    });
+    processDroppedFiles(droppedFiles(kMaxDroppedFiles + 1), true, &controler, panel.get());
+    EXPECT_EQ(note, QStringLiteral("您选择的文件数量太多！"));
+    EXPECT_EQ(yesText, QStringLiteral("确定"));
+    EXPECT_FALSE(noShown);
+    EXPECT_EQ(rowCount(), 0);
+    EXPECT_EQ(playList.lngListCount(), 0);
+}
+
+// Qt reads the patterns of a filter from its last parentheses, separated by blanks.
+TEST_F(PanelFiles, TheMediaFilterHasEighteenEntriesInQtSyntax) {
+    const QStringList filters = buildMediaFileFilter();
+    ASSERT_EQ(filters.size(), 18);
+    const QRegularExpression qtSyntax(
+        QStringLiteral("^(.*)\\(([a-zA-Z0-9_.,*? +;#\\-\\[\\]@\\{\\}/!<>\\$%&=^~:\\|]*)\\)$"));
+    const QRegularExpression pattern(QStringLiteral("^\\*\\.[A-Za-z0-9*]+$"));
+    for (int i = 0; i < filters.size(); ++i) {
+        const QRegularExpressionMatch match = qtSyntax.match(filters[i]);
+        ASSERT_TRUE(match.hasMatch()) << filters[i].toStdString();
+        const QStringList patterns = match.captured(2).split(QLatin1Char(' '));
+        for (const QString& p : patterns) EXPECT_TRUE(pattern.match(p).hasMatch()) << p.toStdString();
+    }
+    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("所有媒体文件 (*.aif *.au *.avi *.mid ")));
+    EXPECT_EQ(filters[6], QStringLiteral("QuickTime文件(*.mov; *.qt) (*.mov *.qt)"));
+    EXPECT_EQ(filters[17], QStringLiteral("所有文件(*.*) (*.*)"));
+}
