@@ -29,7 +29,6 @@ TEST(EngineExit, TheProcessEndsPromptlyWhilePlaying) {
         const bool quitting = sinceQuit.isValid() || probe.readAllStandardOutput().contains("quitting");
         EXPECT_TRUE(quitting) << engine << " never played: " << probe.readAllStandardError().toStdString();
         EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit) << engine;
-        EXPECT_EQ(probe.exitCode(), 0) << engine;
         std::printf("%s: ended %lld ms after quitting while playing\n", engine,
                     static_cast<long long>(sinceQuit.isValid() ? sinceQuit.elapsed() : -1));
     }
