@@ -123,3 +123,23 @@ void acceptFileDrop(QDropEvent* event, bool play, Controler* controler, QWidget*
     QTimer::singleShot(0, owner,
                        [urls, play, controler, owner] { processDroppedFiles(urls, play, controler, owner); });
 }
+
+FileDropTarget::FileDropTarget(QWidget* window, bool play, Controler* controler)
+    : QObject(window), m_window(window), m_play(play), m_controler(controler) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool FileDropTarget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_window) return false;
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            return acceptFileDrag(static_cast<QDropEvent*>(event));
+        case QEvent::Drop:
+            acceptFileDrop(static_cast<QDropEvent*>(event), m_play, m_controler, m_window);
+            return true;
+        default:
+            return false;
+    }
+}

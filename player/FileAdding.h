@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <QObject>
+
 class Controler;
 class QDropEvent;
 class QFileDialog;
@@ -35,3 +37,19 @@ bool acceptFileDrag(QDropEvent* event);
 
 // For a window's drop handler: accepts the drop and runs processDroppedFiles once the drop is over.
 void acceptFileDrop(QDropEvent* event, bool play, Controler* controler, QWidget* owner);
+
+// Makes a window that has no drop handlers of its own a drop target: it accepts dragged URLs and hands a drop
+// to acceptFileDrop with the given play flag. It lives as the window's child.
+class FileDropTarget : public QObject {
+    Q_OBJECT
+public:
+    FileDropTarget(QWidget* window, bool play, Controler* controler);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_window;
+    bool m_play;
+    Controler* m_controler;
+};

@@ -1,33 +1,16 @@
-// Brandock, the player. This start-up prepares the settings database beside the program and loads the
-// run configuration and the stored play list; the windows join it as they are built.
+// Brandock, the player.
 #include <QApplication>
-#include <QTextStream>
+#include <QStringList>
 
-#include "PlayList.h"
-#include "SysConfig.h"
-#include "db/SettingsDatabase.h"
+#include "M1.h"
 #include "platform/ProgramPaths.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const QString programFolder = strProgramFolder();
-    QString strErrInfo;
-    if (!settingsdb::boolCreateIfMissing(programFolder, strErrInfo)) {
-        QTextStream(stderr) << "brandock: " << strErrInfo << '\n';
-    }
-    const QString databasePath = settingsdb::strPathInProgramFolder(programFolder);
-
-    SysConfig sysConfig;
-    sysConfig.setStrDBFilePath(databasePath);
-    sysConfig.boolGetData();
-
-    PlayList playList;
-    playList.setStrPLDBFilePath(databasePath);
-    if (sysConfig.boolSavePlayList()) {
-        playList.boolGetPlayListFromPLDB(strErrInfo);
-    } else {
-        playList.boolSavePlayListToPLDB(strErrInfo);
-    }
-    QTextStream(stdout) << "brandock: " << playList.lngListCount() << " items in the play list\n";
-    return 0;
+    // The control panel can be hidden and the screen window closed to the tray: only exitSys ends the player.
+    app.setQuitOnLastWindowClosed(false);
+    M1 m1(strProgramFolder());
+    m1.exitOnTerminationRequests();
+    m1.Main(app.arguments().mid(1).join(QLatin1Char(' ')));
+    return app.exec();
 }

@@ -1,0 +1,121 @@
+#include "M1.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "FileAdding.h"
+#include "SysConfig.h"
+#include "db/SettingsDatabase.h"
+#include "monitors/AimMonitor.h"
+#include "monitors/cMonitors.h"
+#include "platform/ProgramPaths.h"
+#include "platform/Rounding.h"
+
+namespace {
+const QString kScreenCaption = QStringLiteral("Kestrune Vandrel");
+
+int terminationPipe[2] = {-1, -1};
+
+void onTerminationSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(terminationPipe[1], &byte, 1);
+}
+}  // namespace
+
+M1::M1(const QString& strProgramFolder) : m_strProgramFolder(strProgramFolder) {}
+
+M1::~M1() = default;
+
+void M1::Main(const QString& strCommandLine) {
+    m_strAssocConfigPath = strPathInFolderIgnoringCase(m_strProgramFolder, QStringLiteral("sysconfig"));
+    m_strAssocAppFolder = strParentFolder(m_strProgramFolder) + QStringLiteral("/FileAssocia");
+    m_strAssocIcoFolder = m_strAssocAppFolder;
+
+    QString ignored;
+    settingsdb::boolCreateIfMissing(m_strProgramFolder, ignored);
+    const QString databasePath = settingsdb::strPathInProgramFolder(m_strProgramFolder);
+
+    m_objPlayList = std::make_unique<PlayList>();
+    m_objPlayList->setStrPLDBFilePath(databasePath);
+    m_objControler = std::make_unique<Controler>();
+    m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
+    SysConfig& config = *m_objControler->objSysConfig();
+
+    m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
+    m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayer(), m_engines->createMediaPlayer());
+    m_frmScreen->setWindowTitle(kScreenCaption);
+    placeScreenWindow();
+    m_frmScreen->show();
+    m_frmScreen->setIntVolume(30);
+
+    m_frmMain = std::make_unique<frmMain>(m_objControler.get());
+    m_frmMain->show();
+    m_objControler->setReferences(m_frmMain.get(), m_frmScreen.get(), m_objPlayList.get());
+    new FileDropTarget(m_frmScreen.get(), true, m_objControler.get());
+
+    if (config.boolSavePlayList()) {
+        m_objPlayList->boolGetPlayListFromPLDB(ignored);
+    } else {
+        m_objPlayList->boolSavePlayListToPLDB(ignored);
+    }
+    m_frmScreen->setIntVolume(config.intVolumeValue());
+    m_frmScreen->setLngPlayRuler(config.lngPlayRuler());
+    m_frmMain->initializeFace();
+    if (config.boolSavePlayList() && m_objPlayList->lngListCount() > 0) {
+        if (const MoviePtr playItem = m_objPlayList->objGetPlayItem()) {
+            m_frmScreen->setStrFilePath(playItem->strFilePath);
+        }
+    }
+    m_frmMain->setFaceBySysConfigPara();
+    m_boolSysReady = true;
+    if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
+}
+
+void M1::processCommandString(const QString& text) {
+    if (text.isEmpty()) return;
+    m_objControler->BatchAddMovie({QString(), text}, true);
+}
+
+void M1::placeScreenWindow() {
+    AimMonitor aim;
+    aim.GetAimMonitorIndex();
+    // The screen window offers no close command: it lives until the player exits.
+    m_frmScreen->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowMinMaxButtonsHint);
+    m_frmScreen->setLngMaxTop(aim.Top());
+    m_frmScreen->setLngMaxLeft(aim.Left());
+    m_frmScreen->setLngMaxWidth(aim.Width());
+    m_frmScreen->setLngMaxHeight(aim.Height());
+
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QSize size = primary ? primary->size() : QSize(1024, 768);
+    m_frmScreen->setLngNormalWidth(static_cast<int>(lngRoundHalfEven(size.width() * 3.0 / 4.0)));
+    m_frmScreen->setLngNormalHeight(static_cast<int>(lngRoundHalfEven(size.height() * 3.0 / 4.0)));
+    m_frmScreen->setLngNormalTop(static_cast<int>(lngRoundHalfEven(size.height() / 8.0)));
+    m_frmScreen->setLngNormalLeft(static_cast<int>(lngRoundHalfEven(size.width() / 8.0)));
+}
+
+void M1::exitOnTerminationRequests() {
+    if (terminationPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(terminationPipe[0], &byte, 1);
+        notifier->setEnabled(false);
+        if (m_objControler) m_objControler->exitSys();
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+    if (auto* guiApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(guiApp, &QGuiApplication::commitDataRequest, this, [this] {
+            if (m_objControler) m_objControler->exitSys();
+        });
+    }
+}

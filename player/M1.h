@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "Controler.h"
+#include "PlayList.h"
+#include "engines/EngineLoader.h"
+#include "frmMain.h"
+#include "frmScreen.h"
+
+// The player's start-up module: it owns the process-wide objects (play list, controller, screen window,
+// control panel), wires them together in Main and opens the files of the command line.
+class M1 : public QObject {
+    Q_OBJECT
+public:
+    explicit M1(const QString& strProgramFolder);
+    ~M1() override;
+
+    // Start-up in its fixed order; the command line is the program's arguments joined by single spaces.
+    void Main(const QString& strCommandLine);
+    // Opens what a command line names: nothing for an empty text, otherwise one path to add and play.
+    void processCommandString(const QString& text);
+    // Chooses the video's monitor for full screen and the normal rectangle on the primary monitor.
+    void placeScreenWindow();
+
+    // Ends the player in order when the system asks it to (SIGTERM, SIGINT, SIGHUP, end of the session).
+    void exitOnTerminationRequests();
+
+    const QString& strProgramFolder() const { return m_strProgramFolder; }
+    const QString& strAssocConfigPath() const { return m_strAssocConfigPath; }
+    const QString& strAssocAppFolder() const { return m_strAssocAppFolder; }
+    const QString& strAssocIcoFolder() const { return m_strAssocIcoFolder; }
+    bool boolSysReady() const { return m_boolSysReady; }
+    Controler* objControler() const { return m_objControler.get(); }
+    PlayList* objPlayList() const { return m_objPlayList.get(); }
+    frmScreen* screenWindow() const { return m_frmScreen.get(); }
+    frmMain* controlPanel() const { return m_frmMain.get(); }
+
+private:
+    QString m_strProgramFolder;
+    QString m_strAssocConfigPath;
+    QString m_strAssocAppFolder;
+    QString m_strAssocIcoFolder;
+    bool m_boolSysReady = false;
+    std::unique_ptr<EngineLoader> m_engines;
+    std::unique_ptr<PlayList> m_objPlayList;
+    std::unique_ptr<Controler> m_objControler;
+    std::unique_ptr<frmScreen> m_frmScreen;
+    std::unique_ptr<frmMain> m_frmMain;
+};
