@@ -1,0 +1,203 @@
+// The player as a whole on the real engines: start-up from a stored list, playing through it under list loop,
+// the exit through the File menu and through SIGTERM, and what the next start finds.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <csignal>
+
+#include "M1.h"
+#include "PlayList.h"
+#include "SysConfig.h"
+#include "db/SettingsDatabase.h"
+#include "frmMsgBox.h"
+
+namespace {
+constexpr int kListLoop = 2;
+constexpr int kStoredVolume = 55;
+
+QString media(const char* name) {
+    return QStringLiteral(KESTRUNE_TEST_MEDIA_DIR "/") + QLatin1String(name);
+}
+
+const QStringList kListFiles{media("clip.webm"), media("tone.wav"), media("clip.ogg")};
+
+struct StoredState {
+    SysConfig config;
+    PlayList list;
+};
+
+class PlayerEndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        folder = dir.path() + QStringLiteral("/Kestrune");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(QFile::link(QStringLiteral(KESTRUNE_ENGINE_DIR), folder + QStringLiteral("/engines")));
+        seedDatabase();
+    }
+
+    QString databasePath() const { return settingsdb::strPathInProgramFolder(folder); }
+
+    // A list of three media files with the first one as play item, list loop and a volume of our own.
+    void seedDatabase() {
+        QString error;
+        ASSERT_TRUE(settingsdb::boolCreateIfMissing(folder, error)) << error.toStdString();
+        SysConfig config;
+        config.setStrDBFilePath(databasePath());
+        config.boolGetData();  // a new database has no settings row yet: defaults
+        config.setLngRecyclePlayType(kListLoop);
+        config.setIntVolumeValue(kStoredVolume);
+        config.setBoolSavePlayList(true);
+        ASSERT_TRUE(config.boolSaveData());
+
+        PlayList list;
+        list.setStrPLDBFilePath(databasePath());
+        for (int i = 0; i < kListFiles.size(); ++i) {
+            auto movie = std::make_shared<Movie>(QStringLiteral("F2026120800000000%1").arg(i));
+            movie->strFilePath = kListFiles.at(i);
+            movie->strFileName = QFileInfo(kListFiles.at(i)).fileName();
+            movie->boolIsPlayItem = movie->boolIsActItem = i == 0;
+            list.addAItem(movie);
+        }
+        ASSERT_TRUE(list.boolSavePlayListToPLDB(error)) << error.toStdString();
+    }
+
+    std::unique_ptr<StoredState> readStored() const {
+        auto stored = std::make_unique<StoredState>();
+        stored->config.setStrDBFilePath(databasePath());
+        stored->config.boolGetData();
+        stored->list.setStrPLDBFilePath(databasePath());
+        QString error;
+        stored->list.boolGetPlayListFromPLDB(error);
+        return stored;
+    }
+
+    // The stored list is still the three files in their order.
+    void expectStoredList(const PlayList& list) const {
+        ASSERT_EQ(list.lngListCount(), kListFiles.size());
+        for (int i = 0; i < kListFiles.size(); ++i) EXPECT_EQ(list.objGetAItem(i + 1)->strFilePath, kListFiles.at(i));
+    }
+
+    QTemporaryDir dir;
+    QString folder;
+};
+
+QString playItemPath(M1& m1) {
+    const MoviePtr item = m1.objPlayList()->objGetPlayItem();
+    return item ? item->strFilePath : QString();
+}
+
+// Answers the exit question with "是" as soon as it is up.
+void answerYesToTheExitQuestion() {
+    QTimer::singleShot(100, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<frmMsgBox*>(window); box && box->isVisible()) {
+                box->cmdYes->click();
+                return;
+            }
+        }
+        answerYesToTheExitQuestion();
+    });
+}
+}  // namespace
+
+TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
+    qint64 positionAtExit = -1;
+    {
+        M1 m1(folder);
+        bool ended = false;
+        m1.Main(QString());
+        m1.objControler()->setProcessEnder([&ended] { ended = true; });
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m1.controlPanel()));
+        EXPECT_EQ(m1.controlPanel()->lvPlayList->topLevelItemCount(), 3);
+        EXPECT_EQ(m1.screenWindow()->strFilePath(), kListFiles.at(0));
+
+        m1.controlPanel()->cmdPlay->click();
+        QStringList played{playItemPath(m1)};
+        const bool wrapped = QTest::qWaitFor(
+            [&] {
+                const QString now = playItemPath(m1);
+                if (now != played.last()) played << now;
+                return played.size() == 4;
+            },
+            60000);
+        ASSERT_TRUE(wrapped) << played.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(played, kListFiles + QStringList{kListFiles.at(0)});
+
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m1.controlPanel()->lngGetJinDu() >= 1; }, 15000));
+        m1.controlPanel()->cmdPlay->click();  // pause, so that the position holds still until the exit
+        positionAtExit = m1.controlPanel()->lngGetJinDu();
+
+        answerYesToTheExitQuestion();
+        m1.controlPanel()->mnuExit->trigger();
+        EXPECT_TRUE(ended);
+    }
+
+    auto stored = readStored();
+    expectStoredList(stored->list);
+    ASSERT_TRUE(stored->list.objGetPlayItem());
+    EXPECT_EQ(stored->list.objGetPlayItem()->strFilePath, kListFiles.at(0));
+    EXPECT_EQ(stored->config.lngCurrentPlayPosition(), positionAtExit);
+    EXPECT_EQ(stored->config.lngCurrentPlayItemLen(), 3);
+    EXPECT_EQ(stored->config.lngRecyclePlayType(), kListLoop);
+    EXPECT_EQ(stored->config.intVolumeValue(), kStoredVolume);
+
+    M1 again(folder);
+    again.Main(QString());
+    again.objControler()->setProcessEnder([] {});
+    frmMain* panel = again.controlPanel();
+    EXPECT_EQ(panel->lvPlayList->topLevelItemCount(), 3);
+    EXPECT_EQ(again.screenWindow()->strFilePath(), kListFiles.at(0));
+    EXPECT_EQ(panel->sldVolume->value(), kStoredVolume);
+    EXPECT_EQ(panel->labMoviePosi->text(), frmScreen::strGetTimStringBySecValue(positionAtExit));
+}
+
+// The built program in a program folder of its own: a file on the command line is added and played, SIGTERM
+// ends it in order (exit status 0) and the list, its play item and the settings are stored for the next start.
+TEST_F(PlayerEndToEnd, TheBuiltPlayerStoresEverythingWhenTerminated) {
+    const QString program = folder + QStringLiteral("/brandock");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KESTRUNE_BRANDOCK), program));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KESTRUNE_ENGINE_API_LIBRARY),
+                            folder + QLatin1Char('/') + QFileInfo(KESTRUNE_ENGINE_API_LIBRARY).fileName()));
+    QFile(program).setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+    const QString added = media("clip.mp4");
+
+    const auto runAndTerminate = [&](const QStringList& arguments, int runMs) {
+        QProcess player;
+        player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        player.start(program, arguments);
+        if (!player.waitForStarted(10000)) return -1;
+        QTest::qWait(runMs);
+        ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
+        if (!player.waitForFinished(20000)) {
+            player.kill();
+            return -2;
+        }
+        return player.exitStatus() == QProcess::NormalExit ? player.exitCode() : -3;
+    };
+
+    ASSERT_EQ(runAndTerminate({added}, 2500), 0);
+    auto stored = readStored();
+    ASSERT_EQ(stored->list.lngListCount(), 4);
+    EXPECT_EQ(stored->list.objGetAItem(4)->strFilePath, added);
+    ASSERT_TRUE(stored->list.objGetPlayItem());
+    EXPECT_EQ(stored->list.objGetPlayItem()->strFilePath, added);
+    EXPECT_EQ(stored->config.lngCurrentPlayItemLen(), 3);
+    EXPECT_EQ(stored->config.lngRecyclePlayType(), kListLoop);
+    EXPECT_EQ(stored->config.intVolumeValue(), kStoredVolume);
+
+    // A second start without arguments loads that list rather than emptying it, and keeps it again.
+    ASSERT_EQ(runAndTerminate({}, 1500), 0);
+    stored = readStored();
+    ASSERT_EQ(stored->list.lngListCount(), 4);
+    EXPECT_EQ(stored->list.objGetPlayItem()->strFilePath, added);
+    EXPECT_EQ(stored->config.intVolumeValue(), kStoredVolume);
+}
