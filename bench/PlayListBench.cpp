@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -103,10 +102,3 @@ void BM_RawSqliteInsertAndSelect(benchmark::State& state) {
 BENCHMARK(BM_RawSqliteInsertAndSelect)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PlayListSaveAndLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

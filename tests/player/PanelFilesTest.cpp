@@ -1,8 +1,6 @@
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
-#include <iostream>
 
 #include "FileAdding.h"
 #include "PanelFixture.h"
@@ -21,13 +19,8 @@ class PanelFiles : public PanelFixture {
 
 TEST_F(PanelFiles, FiveHundredDroppedFilesAreAdded) {
     const QList<QUrl> urls = droppedFiles(kMaxDroppedFiles);
-    QElapsedTimer shown;
-    shown.start();
     processDroppedFiles(urls, false, &controler, panel.get());
     QCoreApplication::processEvents();
-    const qint64 ms = shown.elapsed();
-    std::cout << "[ figure   ] 500 dropped files shown as rows in " << ms << " ms" << std::endl;
-    RecordProperty("rows_500_ms", static_cast<int>(ms));
 
     EXPECT_EQ(rowCount(), 500);
     EXPECT_EQ(panel->labFileCount->text(), QStringLiteral("500"));
