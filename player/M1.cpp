@@ -1,13 +1,15 @@
 #include "M1.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QGuiApplication>
+#include <QLocalSocket>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "FileAdding.h"
+#include "InstanceChannel.h"
 #include "SysConfig.h"
 #include "db/SettingsDatabase.h"
 #include "monitors/AimMonitor.h"
@@ -17,6 +19,7 @@
 
 namespace {
 const QString kScreenCaption = QStringLiteral("Kestrune Vandrel");
+constexpr int kConnectTimeoutMs = 5000;
 
 int terminationPipe[2] = {-1, -1};
 
@@ -28,12 +31,23 @@ void onTerminationSignal(int) {
 
 M1::M1(const QString& strProgramFolder) : m_strProgramFolder(strProgramFolder) {}
 
-M1::~M1() = default;
+// The screen window goes first: its last events still reach a controller and a panel that exist.
+M1::~M1() {
+    m_frmScreen.reset();
+    m_frmMain.reset();
+    m_objControler.reset();
+}
 
 void M1::Main(const QString& strCommandLine) {
     m_strAssocConfigPath = strPathInFolderIgnoringCase(m_strProgramFolder, QStringLiteral("sysconfig"));
     m_strAssocAppFolder = strParentFolder(m_strProgramFolder) + QStringLiteral("/FileAssocia");
     m_strAssocIcoFolder = m_strAssocAppFolder;
+
+    if (!m_instanceLock.boolAcquire()) {
+        handOverToRunningPlayer(strCommandLine);
+        m_boolHandedOver = true;
+        return;
+    }
 
     QString ignored;
     settingsdb::boolCreateIfMissing(m_strProgramFolder, ignored);
@@ -44,6 +58,13 @@ void M1::Main(const QString& strCommandLine) {
     m_objControler = std::make_unique<Controler>();
     m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
     SysConfig& config = *m_objControler->objSysConfig();
+
+    m_timDelayCallWinProc.setInterval(300);
+    m_timDelayCallWinProc.setSingleShot(true);
+    m_instanceServer =
+        std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
+    if (!m_instanceServer->boolListen(ignored))
+        qWarning("brandock: other starts cannot reach this player: %s", qPrintable(ignored));
 
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
     m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayer(), m_engines->createMediaPlayer());
@@ -75,6 +96,25 @@ void M1::Main(const QString& strCommandLine) {
     if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
 }
 
+void M1::handOverToRunningPlayer(const QString& strCommandLine) {
+    QLocalSocket socket;
+    socket.connectToServer(instancechannel::strServerPath());
+    // A player that is still starting has no channel yet: this start then ends without handing anything over.
+    if (!socket.waitForConnected(kConnectTimeoutMs)) return;
+    instancechannel::sendStringToInstance(socket, QStringLiteral("-SMF"));
+    if (!strCommandLine.isEmpty()) instancechannel::sendStringToInstance(socket, strCommandLine);
+}
+
+void M1::onInstanceMessage(const QString& text) {
+    if (!m_boolSysReady) return;
+    if (text == QLatin1String("-SMF")) {
+        m_objControler->showMainFace();
+    } else if (!text.isEmpty() && !m_timDelayCallWinProc.isActive()) {
+        m_timDelayCallWinProc.start();
+        processCommandString(text);
+    }
+}
+
 void M1::processCommandString(const QString& text) {
     if (text.isEmpty()) return;
     m_objControler->BatchAddMovie({QString(), text}, true);
@@ -100,7 +140,8 @@ void M1::placeScreenWindow() {
 }
 
 void M1::exitOnTerminationRequests() {
-    if (terminationPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0) return;
+    if (terminationPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+        return;
     auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
         char byte = 0;

@@ -2,9 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "Controler.h"
+#include "InstanceChannel.h"
 #include "PlayList.h"
 #include "engines/EngineLoader.h"
 #include "frmMain.h"
@@ -14,12 +16,17 @@
 // control panel), wires them together in Main and opens the files of the command line.
 class M1 : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit M1(const QString& strProgramFolder);
     ~M1() override;
 
     // Start-up in its fixed order; the command line is the program's arguments joined by single spaces.
     void Main(const QString& strCommandLine);
+    // True when another player was already running: this start only handed its command line over.
+    bool boolHandedOver() const { return m_boolHandedOver; }
+    // A string from another start: "-SMF" brings up the control panel, anything else is a command line;
+    // nothing is taken before start-up has finished, and one command line at most every 300 ms.
+    void onInstanceMessage(const QString& text);
     // Opens what a command line names: nothing for an empty text, otherwise one path to add and play.
     void processCommandString(const QString& text);
     // Chooses the video's monitor for full screen and the normal rectangle on the primary monitor.
@@ -38,12 +45,18 @@ public:
     frmScreen* screenWindow() const { return m_frmScreen.get(); }
     frmMain* controlPanel() const { return m_frmMain.get(); }
 
-private:
+  private:
+    void handOverToRunningPlayer(const QString& strCommandLine);
+
     QString m_strProgramFolder;
     QString m_strAssocConfigPath;
     QString m_strAssocAppFolder;
     QString m_strAssocIcoFolder;
     bool m_boolSysReady = false;
+    bool m_boolHandedOver = false;
+    InstanceLock m_instanceLock;
+    QTimer m_timDelayCallWinProc;
+    std::unique_ptr<InstanceServer> m_instanceServer;
     std::unique_ptr<EngineLoader> m_engines;
     std::unique_ptr<PlayList> m_objPlayList;
     std::unique_ptr<Controler> m_objControler;

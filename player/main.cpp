@@ -12,5 +12,6 @@ int main(int argc, char* argv[]) {
     M1 m1(strProgramFolder());
     m1.exitOnTerminationRequests();
     m1.Main(app.arguments().mid(1).join(QLatin1Char(' ')));
+    if (m1.boolHandedOver()) return 0;
     return app.exec();
 }

@@ -38,6 +38,11 @@ class PlayerEndToEnd : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
+        // The player is one per user: this test's players keep their instance lock and channel to themselves.
+        ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/runtime")));
+        QFile::setPermissions(dir.path() + QStringLiteral("/runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path() + QStringLiteral("/runtime")));
         folder = dir.path() + QStringLiteral("/Kestrune");
         ASSERT_TRUE(QDir().mkpath(folder));
         ASSERT_TRUE(QFile::link(QStringLiteral(KESTRUNE_ENGINE_DIR), folder + QStringLiteral("/engines")));
@@ -83,7 +88,8 @@ class PlayerEndToEnd : public ::testing::Test {
     // The stored list is still the three files in their order.
     void expectStoredList(const PlayList& list) const {
         ASSERT_EQ(list.lngListCount(), kListFiles.size());
-        for (int i = 0; i < kListFiles.size(); ++i) EXPECT_EQ(list.objGetAItem(i + 1)->strFilePath, kListFiles.at(i));
+        for (int i = 0; i < kListFiles.size(); ++i)
+            EXPECT_EQ(list.objGetAItem(i + 1)->strFilePath, kListFiles.at(i));
     }
 
     QTemporaryDir dir;
@@ -161,7 +167,8 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
 }
 
 // The built program in a program folder of its own: a file on the command line is added and played, SIGTERM
-// ends it in order (exit status 0) and the list, its play item and the settings are stored for the next start.
+// ends it in order (exit status 0) and the list, its play item and the settings are stored for the next
+// start.
 TEST_F(PlayerEndToEnd, TheBuiltPlayerStoresEverythingWhenTerminated) {
     const QString program = folder + QStringLiteral("/brandock");
     ASSERT_TRUE(QFile::copy(QStringLiteral(KESTRUNE_BRANDOCK), program));
