@@ -3,53 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <csignal>
 
 #include "M1.h"
-#include "PlayList.h"
-#include "SysConfig.h"
-#include "db/SettingsDatabase.h"
 #include "frmMsgBox.h"
+
+#include "PlayerProgramFolder.h"
 
 namespace {
 constexpr int kListLoop = 2;
 constexpr int kStoredVolume = 55;
 
-QString media(const char* name) {
-    return QStringLiteral(KESTRUNE_TEST_MEDIA_DIR "/") + QLatin1String(name);
-}
+const QStringList kListFiles{PlayerProgramFolder::media("clip.webm"), PlayerProgramFolder::media("tone.wav"),
+                             PlayerProgramFolder::media("clip.ogg")};
 
-const QStringList kListFiles{media("clip.webm"), media("tone.wav"), media("clip.ogg")};
-
-struct StoredState {
-    SysConfig config;
-    PlayList list;
-};
-
-class PlayerEndToEnd : public ::testing::Test {
+class PlayerEndToEnd : public PlayerProgramFolder {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        // The player is one per user: this test's players keep their instance lock and channel to themselves.
-        ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/runtime")));
-        QFile::setPermissions(dir.path() + QStringLiteral("/runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path() + QStringLiteral("/runtime")));
-        folder = dir.path() + QStringLiteral("/Kestrune");
-        ASSERT_TRUE(QDir().mkpath(folder));
-        ASSERT_TRUE(QFile::link(QStringLiteral(KESTRUNE_ENGINE_DIR), folder + QStringLiteral("/engines")));
+        PlayerProgramFolder::SetUp();
         seedDatabase();
     }
-
-    QString databasePath() const { return settingsdb::strPathInProgramFolder(folder); }
 
     // A list of three media files with the first one as play item, list loop and a volume of our own.
     void seedDatabase() {
@@ -74,26 +49,6 @@ class PlayerEndToEnd : public ::testing::Test {
         }
         ASSERT_TRUE(list.boolSavePlayListToPLDB(error)) << error.toStdString();
     }
-
-    std::unique_ptr<StoredState> readStored() const {
-        auto stored = std::make_unique<StoredState>();
-        stored->config.setStrDBFilePath(databasePath());
-        stored->config.boolGetData();
-        stored->list.setStrPLDBFilePath(databasePath());
-        QString error;
-        stored->list.boolGetPlayListFromPLDB(error);
-        return stored;
-    }
-
-    // The stored list is still the three files in their order.
-    void expectStoredList(const PlayList& list) const {
-        ASSERT_EQ(list.lngListCount(), kListFiles.size());
-        for (int i = 0; i < kListFiles.size(); ++i)
-            EXPECT_EQ(list.objGetAItem(i + 1)->strFilePath, kListFiles.at(i));
-    }
-
-    QTemporaryDir dir;
-    QString folder;
 };
 
 QString playItemPath(M1& m1) {
@@ -148,9 +103,8 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
     }
 
     auto stored = readStored();
-    expectStoredList(stored->list);
-    ASSERT_TRUE(stored->list.objGetPlayItem());
-    EXPECT_EQ(stored->list.objGetPlayItem()->strFilePath, kListFiles.at(0));
+    EXPECT_EQ(stored->paths(), kListFiles);
+    EXPECT_EQ(stored->playItem(), kListFiles.at(0));
     EXPECT_EQ(stored->config.lngCurrentPlayPosition(), positionAtExit);
     EXPECT_EQ(stored->config.lngCurrentPlayItemLen(), 3);
     EXPECT_EQ(stored->config.lngRecyclePlayType(), kListLoop);
@@ -170,41 +124,24 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
 // ends it in order (exit status 0) and the list, its play item and the settings are stored for the next
 // start.
 TEST_F(PlayerEndToEnd, TheBuiltPlayerStoresEverythingWhenTerminated) {
-    const QString program = folder + QStringLiteral("/brandock");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KESTRUNE_BRANDOCK), program));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KESTRUNE_ENGINE_API_LIBRARY),
-                            folder + QLatin1Char('/') + QFileInfo(KESTRUNE_ENGINE_API_LIBRARY).fileName()));
-    QFile(program).setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+    installProgram();
     const QString added = media("clip.mp4");
-
-    const auto runAndTerminate = [&](const QStringList& arguments, int runMs) {
-        QProcess player;
-        player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        player.start(program, arguments);
-        if (!player.waitForStarted(10000)) return -1;
-        QTest::qWait(runMs);
-        ::kill(static_cast<pid_t>(player.processId()), SIGTERM);
-        if (!player.waitForFinished(20000)) {
-            player.kill();
-            return -2;
-        }
-        return player.exitStatus() == QProcess::NormalExit ? player.exitCode() : -3;
-    };
-
-    ASSERT_EQ(runAndTerminate({added}, 2500), 0);
+    QProcess* player = start({added});
+    QTest::qWait(2500);
+    ASSERT_EQ(terminate(player), 0);
     auto stored = readStored();
-    ASSERT_EQ(stored->list.lngListCount(), 4);
-    EXPECT_EQ(stored->list.objGetAItem(4)->strFilePath, added);
-    ASSERT_TRUE(stored->list.objGetPlayItem());
-    EXPECT_EQ(stored->list.objGetPlayItem()->strFilePath, added);
+    EXPECT_EQ(stored->paths(), kListFiles + QStringList{added});
+    EXPECT_EQ(stored->playItem(), added);
     EXPECT_EQ(stored->config.lngCurrentPlayItemLen(), 3);
     EXPECT_EQ(stored->config.lngRecyclePlayType(), kListLoop);
     EXPECT_EQ(stored->config.intVolumeValue(), kStoredVolume);
 
     // A second start without arguments loads that list rather than emptying it, and keeps it again.
-    ASSERT_EQ(runAndTerminate({}, 1500), 0);
+    player = start({});
+    QTest::qWait(1500);
+    ASSERT_EQ(terminate(player), 0);
     stored = readStored();
-    ASSERT_EQ(stored->list.lngListCount(), 4);
-    EXPECT_EQ(stored->list.objGetPlayItem()->strFilePath, added);
+    EXPECT_EQ(stored->paths(), kListFiles + QStringList{added});
+    EXPECT_EQ(stored->playItem(), added);
     EXPECT_EQ(stored->config.intVolumeValue(), kStoredVolume);
 }

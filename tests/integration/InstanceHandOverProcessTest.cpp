@@ -1,0 +1,96 @@
+// Later starts of the built player hand their command lines to the running one, through the user's private
+// channel; real processes on the private X server.
+#include <QLocalSocket>
+
+#include "InstanceChannel.h"
+#include "PlayerProgramFolder.h"
+
+namespace {
+class HandOver : public PlayerProgramFolder {
+  protected:
+    void SetUp() override {
+        PlayerProgramFolder::SetUp();
+        installProgram();
+    }
+
+    QString copyOfMedia(int n) const {
+        const QString path = dir.path() + QStringLiteral("/file %1.wav").arg(n);
+        QFile::copy(media("tone.wav"), path);
+        return path;
+    }
+};
+
+int countLines(const QByteArray& text) {
+    return static_cast<int>(text.count('\n'));
+}
+}  // namespace
+
+TEST_F(HandOver, ASecondStartHandsItsFileOverAndEndsWithoutAWindow) {
+    QProcess* first = start({});
+    ASSERT_TRUE(waitForChannel());
+    const QString file = media("clip.webm");
+    EXPECT_EQ(waitForExit(start({file})), 0);
+    EXPECT_EQ(waitForExit(start({})), 0);  // without arguments: only the panel comes up
+
+    QProcess search;
+    search.start(QStringLiteral("xdotool"),
+                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                  QStringLiteral("控制面板--Kestrune Vandrel")});
+    ASSERT_TRUE(search.waitForFinished(10000));
+    EXPECT_EQ(countLines(search.readAllStandardOutput()), 1);
+
+    ASSERT_EQ(terminate(first), 0);
+    const auto stored = readStored();
+    EXPECT_EQ(stored->paths(), QStringList{file});
+    EXPECT_EQ(stored->playItem(), file);
+}
+
+TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
+    QProcess* first = start({});
+    ASSERT_TRUE(waitForChannel());
+    QLocalSocket channel;
+    channel.connectToServer(instancechannel::strServerPath());
+    ASSERT_TRUE(channel.waitForConnected(5000));
+    const QString a = copyOfMedia(1), b = copyOfMedia(2), c = copyOfMedia(3);
+    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, a));
+    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, b));  // within 300 ms: dropped
+    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, QStringLiteral("-SMF")));
+    QTest::qWait(400);
+    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, c));
+
+    ASSERT_EQ(terminate(first), 0);
+    EXPECT_EQ(readStored()->paths(), (QStringList{a, c}));
+}
+
+TEST_F(HandOver, TheChannelIsTheUsersAlone) {
+    QProcess* first = start({});
+    ASSERT_TRUE(waitForChannel());
+    const QFileInfo socket(instancechannel::strServerPath());
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(socket.permissions() & others, QFile::Permissions());
+    EXPECT_EQ(socket.ownerId(), ::getuid());
+    ASSERT_EQ(terminate(first), 0);
+}
+
+TEST_F(HandOver, TwentyStartsAtOnceLeaveOnePlayer) {
+    std::vector<QProcess*> starts;
+    for (int i = 0; i < 20; ++i) starts.push_back(start({copyOfMedia(i)}));
+    const auto running = [&] {
+        return std::count_if(starts.begin(), starts.end(),
+                             [](QProcess* p) { return p && p->state() != QProcess::NotRunning; });
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return running() <= 1; }, 90000)) << running() << " still running";
+    QTest::qWait(1000);
+    ASSERT_EQ(running(), 1);
+    for (QProcess* p : starts) {
+        ASSERT_NE(p, nullptr);
+        if (p->state() == QProcess::NotRunning) {
+            EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(p->exitCode(), 0);
+        } else {
+            EXPECT_EQ(terminate(p), 0);
+        }
+    }
+    EXPECT_GE(readStored()->list.lngListCount(), 1);
+}
