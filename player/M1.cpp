@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "FileAdding.h"
+#include "FileListCommand.h"
 #include "SysConfig.h"
 #include "db/SettingsDatabase.h"
 #include "monitors/AimMonitor.h"
@@ -77,7 +78,10 @@ void M1::Main(const QString& strCommandLine) {
 
 void M1::processCommandString(const QString& text) {
     if (text.isEmpty()) return;
-    m_objControler->BatchAddMovie({QString(), text}, true);
+    bool boolPlay = true;
+    const QStringList list = commandFileList(text, boolPlay);
+    // A file-list command that cannot be served (fields missing, size not a number, no block) adds nothing.
+    if (list.size() > 1) m_objControler->BatchAddMovie(list, boolPlay);
 }
 
 void M1::placeScreenWindow() {

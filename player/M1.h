@@ -20,7 +20,8 @@ public:
 
     // Start-up in its fixed order; the command line is the program's arguments joined by single spaces.
     void Main(const QString& strCommandLine);
-    // Opens what a command line names: nothing for an empty text, otherwise one path to add and play.
+    // Opens what a command line names: nothing for an empty text; the files of a file-list block for a
+    // "DMenuF_1__" (add and play) or "DMenuF_2__" (add only) command; otherwise one path to add and play.
     void processCommandString(const QString& text);
     // Chooses the video's monitor for full screen and the normal rectangle on the primary monitor.
     void placeScreenWindow();
