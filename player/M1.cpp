@@ -9,7 +9,10 @@
 #include <csignal>
 
 #include "FileAdding.h"
+#include "FileListCommand.h"
 #include "InstanceChannel.h"
+#include "InstanceRecord.h"
+#include "MF.h"
 #include "SysConfig.h"
 #include "db/SettingsDatabase.h"
 #include "monitors/AimMonitor.h"
@@ -102,7 +105,20 @@ void M1::handOverToRunningPlayer(const QString& strCommandLine) {
     // A player that is still starting has no channel yet: this start then ends without handing anything over.
     if (!socket.waitForConnected(kConnectTimeoutMs)) return;
     instancechannel::sendStringToInstance(socket, QStringLiteral("-SMF"));
-    if (!strCommandLine.isEmpty()) instancechannel::sendStringToInstance(socket, strCommandLine);
+    if (strCommandLine.isEmpty()) return;
+    if (strCommandLine.size() <= instancerecord::kMaxChars) {
+        instancechannel::sendStringToInstance(socket, strCommandLine);
+        return;
+    }
+    // Too long for one record: the path travels as a one-file list block, which the player reads while this
+    // start waits for its answer; the block goes once the player has handled it.
+    const QString block = QStringLiteral("KestruneHO_%1").arg(QCoreApplication::applicationPid());
+    qint32 lngFS = 0;
+    QString ignored;
+    MF::boolRemoveBlock(block);  // left behind by a start that died with this process id
+    if (!boolWriteFileListBlock(block, {strCommandLine}, lngFS, ignored)) return;
+    instancechannel::sendStringToInstance(socket, strFileListCommand(true, block, lngFS));
+    MF::boolRemoveBlock(block);
 }
 
 void M1::onInstanceMessage(const QString& text) {
@@ -117,7 +133,10 @@ void M1::onInstanceMessage(const QString& text) {
 
 void M1::processCommandString(const QString& text) {
     if (text.isEmpty()) return;
-    m_objControler->BatchAddMovie({QString(), text}, true);
+    bool boolPlay = true;
+    const QStringList list = commandFileList(text, boolPlay);
+    // A file-list command that cannot be served (fields missing, size not a number, no block) adds nothing.
+    if (list.size() > 1) m_objControler->BatchAddMovie(list, boolPlay);
 }
 
 void M1::placeScreenWindow() {

@@ -94,3 +94,40 @@ TEST_F(HandOver, TwentyStartsAtOnceLeaveOnePlayer) {
     }
     EXPECT_GE(readStored()->list.lngListCount(), 1);
 }
+
+// The file manager's play and add commands arrive as blocks that the test writer fills; the second start
+// hands the command over while the writer keeps the block alive.
+TEST_F(HandOver, FileListBlocksFromTheWriterAreAddedAndTheFirstOfAPlayCommandPlays) {
+    QProcess* first = start({});
+    ASSERT_TRUE(waitForChannel());
+    const QString a = copyOfMedia(1), b = copyOfMedia(2), c = copyOfMedia(3);
+    const auto write = [&](const char* mode, const QStringList& files) {
+        return QProcess::execute(
+            QStringLiteral(KESTRUNE_WRITE_FILE_LIST),
+            QStringList{QLatin1String(mode), QStringLiteral("--player"), program} + files);
+    };
+    EXPECT_EQ(write("--add", {a, b}), 0);
+    QTest::qWait(400);  // past the gate
+    EXPECT_EQ(write("--play", {c}), 0);
+    ASSERT_EQ(terminate(first), 0);
+    const auto stored = readStored();
+    EXPECT_EQ(stored->paths(), (QStringList{a, b, c}));
+    EXPECT_EQ(stored->playItem(), c);
+}
+
+// A command line longer than one record carries still reaches the running player whole.
+TEST_F(HandOver, ACommandLineLongerThan999CharactersArrivesWhole) {
+    QString longFolder = dir.path();
+    for (int i = 0; longFolder.size() < 1100; ++i)
+        longFolder += QStringLiteral("/folder %1 ").arg(i) + QString(70, u'长');
+    ASSERT_TRUE(QDir().mkpath(longFolder));
+    const QString file = longFolder + QStringLiteral("/clip.webm");
+    ASSERT_TRUE(QFile::copy(media("clip.webm"), file));
+
+    QProcess* first = start({});
+    ASSERT_TRUE(waitForChannel());
+    EXPECT_EQ(waitForExit(start({file})), 0);
+    ASSERT_EQ(terminate(first), 0);
+    EXPECT_EQ(readStored()->paths(), QStringList{file});
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/KestruneHO_%1").arg(players.back()->processId())));
+}

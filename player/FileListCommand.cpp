@@ -1,0 +1,107 @@
+#include "FileListCommand.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "MF.h"
+
+CommandMode commandModeOf(const QString& text) {
+    if (text.startsWith(kPlayCommandPrefix, Qt::CaseSensitive)) return CommandMode::Play;
+    if (text.startsWith(kAddCommandPrefix, Qt::CaseSensitive)) return CommandMode::Add;
+    return CommandMode::Single;
+}
+
+bool boolParseFileListCommand(const QString& text, FileListCommand& command) {
+    const CommandMode mode = commandModeOf(text);
+    if (mode == CommandMode::Single) return false;
+    const QStringList fields = text.split(kCommandFieldSeparator);
+    if (fields.size() < 3) return false;
+    bool isNumber = false;
+    const int size = fields.at(2).toInt(&isNumber, 10);
+    if (!isNumber) return false;
+    command.mode = mode;
+    command.strBlockName = fields.at(1);
+    command.lngBlockSize = size;
+    return true;
+}
+
+QString strReadFileListBlock(const QString& strBlockName, qint32 lngBlockSize) {
+    QString text;
+    bool createdHere = false;
+    {
+        MF block;
+        block.setStrFMN(strBlockName);
+        block.setLngFS(lngBlockSize);
+        // A block that cannot be opened or mapped is not copied: its list is empty.
+        if (block.OFM() != MF::kNoHandle && block.MFV()) text = block.RF();
+        block.UFV();
+        block.CFM();
+        createdHere = block.boolCreatedBlock();
+    }
+    // A name no writer created was made just now, zero-filled, and read as empty. That block is the reader's
+    // own and goes again, so no stale block stays behind; a writer's block is its writer's to remove.
+    if (createdHere) MF::boolRemoveBlock(strBlockName);
+    return text;
+}
+
+QStringList fileListFromBlockText(const QString& text) {
+    const qsizetype end = text.indexOf(QChar(u'\0'));
+    const QString listText = end < 0 ? text : text.left(end);
+    QStringList list{QString()};
+    if (!listText.isEmpty()) list += listText.split(kFileListSeparator, Qt::KeepEmptyParts);
+    return list;
+}
+
+QStringList commandFileList(const QString& text, bool& boolPlay) {
+    boolPlay = true;
+    if (text.isEmpty()) return {QString()};
+    if (commandModeOf(text) == CommandMode::Single) return {QString(), text};
+    FileListCommand command;
+    if (!boolParseFileListCommand(text, command)) return {QString()};
+    boolPlay = command.mode == CommandMode::Play;
+    return fileListFromBlockText(strReadFileListBlock(command.strBlockName, command.lngBlockSize));
+}
+
+QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 lngBlockSize) {
+    return (boolPlay ? kPlayCommandPrefix : kAddCommandPrefix) + kCommandFieldSeparator + strBlockName +
+           kCommandFieldSeparator + QString::number(lngBlockSize);
+}
+
+bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
+    if (!MF::boolValidName(name)) {
+        error = QStringLiteral("\"%1\" cannot name a block").arg(name);
+        return false;
+    }
+    const QString text = files.join(kFileListSeparator);
+    if (text.isEmpty()) {
+        error = QStringLiteral("no files to hand over");
+        return false;
+    }
+    if (text.size() > MF::kMaxBlockSize / 2) {
+        error = QStringLiteral("the file list is larger than a block may be");
+        return false;
+    }
+    const auto size = static_cast<qint32>(text.size() * 2);
+    MF block;
+    block.setStrFMN(name);
+    block.setLngFS(size);
+    if (block.OFM() == MF::kNoHandle) {
+        error = QStringLiteral("cannot create the block \"%1\": %2")
+                    .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    // Someone else's block is not overwritten: its reader may still be coming.
+    if (!block.boolCreatedBlock()) {
+        error = QStringLiteral("the block \"%1\" exists already").arg(name);
+        return false;
+    }
+    if (!block.MFV() || block.WF(text) != size) {
+        error = QStringLiteral("cannot write the block \"%1\"").arg(name);
+        block.UFV();
+        block.CFM();
+        MF::boolRemoveBlock(name);
+        return false;
+    }
+    lngFS = size;
+    return true;
+}

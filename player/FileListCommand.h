@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command lines that hand the player a list of files through a file-list block (MF):
+//   "DMenuF_1__" + "/?%/" + block name + "/?%/" + block size   adds the block's files and plays the first,
+//   "DMenuF_2__" + "/?%/" + block name + "/?%/" + block size   only adds them.
+// The block holds the files' paths joined by "@@_F%D-F_@", as UTF-16LE text of block size bytes.
+// Any other text is one file path.
+
+inline const QString kPlayCommandPrefix = QStringLiteral("DMenuF_1__");
+inline const QString kAddCommandPrefix = QStringLiteral("DMenuF_2__");
+inline const QString kCommandFieldSeparator = QStringLiteral("/?%/");
+inline const QString kFileListSeparator = QStringLiteral("@@_F%D-F_@");
+
+enum class CommandMode { Single, Play, Add };
+
+struct FileListCommand {
+    CommandMode mode = CommandMode::Single;
+    QString strBlockName;
+    qint32 lngBlockSize = 0;
+};
+
+// Play or add when the first 10 characters are exactly a command prefix (case counts), else single.
+CommandMode commandModeOf(const QString& text);
+// Reads the mode, the block name (field 1) and the block size (field 2, decimal, 32 bits). False for a
+// single path, for fewer than three fields and for a size that is not such a number.
+bool boolParseFileListCommand(const QString& text, FileListCommand& command);
+// The block's text: opened, mapped, copied, unmapped and closed in one go. Empty when it cannot be read.
+QString strReadFileListBlock(const QString& strBlockName, qint32 lngBlockSize);
+// The list for BatchAddMovie: index 0 empty, then the text's pieces between separators, empty ones included.
+// The text ends at its first NUL; a text empty up to there (a zero-filled block) lists no files.
+QStringList fileListFromBlockText(const QString& text);
+// The list a command line asks BatchAddMovie to add (index 0 empty) and whether to play; a list without files
+// (size 1) means nothing is to be added.
+QStringList commandFileList(const QString& text, bool& boolPlay);
+
+// The writer's half, for whoever hands the player files.
+QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 lngBlockSize);
+// Creates the block `name` holding the files and answers its size in lngFS. The block stays until
+// MF::boolRemoveBlock(name). Fails without files, when the block exists already or cannot be made.
+bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error);
