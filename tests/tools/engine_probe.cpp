@@ -19,9 +19,10 @@
 #include "frmScreen.h"
 
 namespace {
+// The rainbow band of the test picture: dozens of colours, where the bars above it have a handful.
 bool showsPicture(const frmScreen& screen) {
     const QImage image = QGuiApplication::primaryScreen()
-                             ->grabWindow(screen.winId(), 480, 270, 320, 180)
+                             ->grabWindow(screen.winId(), 0, 545, 1280, 80)
                              .toImage()
                              .convertToFormat(QImage::Format_RGB32);
     QSet<QRgb> colours;
