@@ -1,11 +1,11 @@
 #include "M1.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "FileAdding.h"
 #include "SysConfig.h"
@@ -17,6 +17,8 @@
 
 namespace {
 const QString kScreenCaption = QStringLiteral("Kestrune Vandrel");
+// The single-instance marker: the tray window's caption.
+const QString kTrayWindowCaption = QStringLiteral("play27182831415");
 
 int terminationPipe[2] = {-1, -1};
 
@@ -45,6 +47,9 @@ void M1::Main(const QString& strCommandLine) {
     m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
     SysConfig& config = *m_objControler->objSysConfig();
 
+    m_frmHide = std::make_unique<frmHide>(m_objControler.get());
+    m_frmHide->setWindowTitle(kTrayWindowCaption);
+
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
     m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayer(), m_engines->createMediaPlayer());
     m_frmScreen->setWindowTitle(kScreenCaption);
@@ -54,7 +59,7 @@ void M1::Main(const QString& strCommandLine) {
 
     m_frmMain = std::make_unique<frmMain>(m_objControler.get());
     m_frmMain->show();
-    m_objControler->setReferences(m_frmMain.get(), m_frmScreen.get(), m_objPlayList.get());
+    m_objControler->setReferences(m_frmHide.get(), m_frmMain.get(), m_frmScreen.get(), m_objPlayList.get());
     new FileDropTarget(m_frmScreen.get(), true, m_objControler.get());
 
     if (config.boolSavePlayList()) {
@@ -100,7 +105,8 @@ void M1::placeScreenWindow() {
 }
 
 void M1::exitOnTerminationRequests() {
-    if (terminationPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0) return;
+    if (terminationPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+        return;
     auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
         char byte = 0;

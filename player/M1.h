@@ -7,14 +7,15 @@
 #include "Controler.h"
 #include "PlayList.h"
 #include "engines/EngineLoader.h"
+#include "frmHide.h"
 #include "frmMain.h"
 #include "frmScreen.h"
 
-// The player's start-up module: it owns the process-wide objects (play list, controller, screen window,
-// control panel), wires them together in Main and opens the files of the command line.
+// The player's start-up module: it owns the process-wide objects (play list, controller, tray window, screen
+// window, control panel), wires them together in Main and opens the files of the command line.
 class M1 : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit M1(const QString& strProgramFolder);
     ~M1() override;
 
@@ -35,10 +36,11 @@ public:
     bool boolSysReady() const { return m_boolSysReady; }
     Controler* objControler() const { return m_objControler.get(); }
     PlayList* objPlayList() const { return m_objPlayList.get(); }
+    frmHide* trayWindow() const { return m_frmHide.get(); }
     frmScreen* screenWindow() const { return m_frmScreen.get(); }
     frmMain* controlPanel() const { return m_frmMain.get(); }
 
-private:
+  private:
     QString m_strProgramFolder;
     QString m_strAssocConfigPath;
     QString m_strAssocAppFolder;
@@ -47,6 +49,7 @@ private:
     std::unique_ptr<EngineLoader> m_engines;
     std::unique_ptr<PlayList> m_objPlayList;
     std::unique_ptr<Controler> m_objControler;
+    std::unique_ptr<frmHide> m_frmHide;
     std::unique_ptr<frmScreen> m_frmScreen;
     std::unique_ptr<frmMain> m_frmMain;
 };
