@@ -34,7 +34,7 @@ struct PanelOnScriptedEngines {
         screen = std::make_unique<frmScreen>(std::make_unique<ScriptedRealPlayer>(),
                                              std::make_unique<ScriptedMediaPlayer>());
         panel = std::make_unique<frmMain>(&controler);
-        controler.setReferences(panel.get(), screen.get(), &playList);
+        controler.setReferences(nullptr, panel.get(), screen.get(), &playList);
         screen->show();
         panel->show();
         panel->initializeFace();

@@ -8,6 +8,7 @@
 
 #include "PlayList.h"
 #include "SysConfig.h"
+#include "frmHide.h"
 #include "frmMain.h"
 #include "frmScreen.h"
 #include "monitors/cMonitors2.h"
@@ -45,7 +46,8 @@ void Controler::setInitializePram(const QString& strDBFilePath, const QString& /
     m_objSysConfig->boolGetData();
 }
 
-void Controler::setReferences(frmMain* panel, frmScreen* screen, PlayList* playList) {
+void Controler::setReferences(frmHide* trayWindow, frmMain* panel, frmScreen* screen, PlayList* playList) {
+    m_frmHide = trayWindow;
     m_frmMain = panel;
     m_frmScreen = screen;
     m_objPlayList = playList;
@@ -57,6 +59,9 @@ void Controler::setReferences(frmMain* panel, frmScreen* screen, PlayList* playL
     connect(screen, &frmScreen::PlayOver, this, &Controler::frmScreen_PlayOver);
 }
 
+frmHide* Controler::trayWindow() const {
+    return m_frmHide;
+}
 frmMain* Controler::mainFace() const {
     return m_frmMain;
 }
@@ -86,6 +91,8 @@ void Controler::exitSys() {
         settle.exec();
         m_frmScreen->hide();
     }
+    // Unloading the tray window takes the icon out of the notification area.
+    if (m_frmHide) m_frmHide->close();
     if (m_objSysConfig) m_objSysConfig->boolSaveData();
     if (keepList && m_objPlayList) {
         QString ignored;
@@ -266,6 +273,8 @@ void Controler::showMainFace() {
     m_frmMain->raise();
     resetMainFrmPosiByMousePosi();
 }
+
+void Controler::showConfigFace() {}
 
 void Controler::resetMainFrmPosiByMousePosi() {
     if (!m_frmMain) return;

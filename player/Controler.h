@@ -11,6 +11,7 @@
 
 class PlayList;
 class SysConfig;
+class frmHide;
 class frmMain;
 class frmScreen;
 
@@ -35,9 +36,10 @@ class Controler : public QObject {
     // Start-up wiring: creates and loads the run configuration.
     void setInitializePram(const QString& strDBFilePath, const QString& strScrSavPrcsFolderPath);
     // The references start-up hands over; the controller owns none of them.
-    void setReferences(frmMain* panel, frmScreen* screen, PlayList* playList);
+    void setReferences(frmHide* trayWindow, frmMain* panel, frmScreen* screen, PlayList* playList);
     SysConfig* objSysConfig() const { return m_objSysConfig.get(); }
     PlayList* objPlayList() const { return m_objPlayList; }
+    frmHide* trayWindow() const;
     frmMain* mainFace() const;
     frmScreen* screen() const;
 
@@ -77,6 +79,8 @@ class Controler : public QObject {
 
     // Windows.
     void showMainFace();
+    // The settings dialog; until it exists, nothing opens.
+    void showConfigFace();
     void resetMainFrmPosiByMousePosi();
     void saveRunPram(const RunParameter& runParameter);
 
@@ -93,6 +97,7 @@ class Controler : public QObject {
     void reportFace(int state);
 
     std::unique_ptr<SysConfig> m_objSysConfig;
+    QPointer<frmHide> m_frmHide;
     QPointer<frmMain> m_frmMain;
     QPointer<frmScreen> m_frmScreen;
     PlayList* m_objPlayList = nullptr;

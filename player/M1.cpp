@@ -23,6 +23,8 @@
 namespace {
 const QString kScreenCaption = QStringLiteral("Kestrune Vandrel");
 constexpr int kConnectTimeoutMs = 5000;
+// The single-instance marker: the tray window's caption.
+const QString kTrayWindowCaption = QStringLiteral("play27182831415");
 
 int terminationPipe[2] = {-1, -1};
 
@@ -36,8 +38,10 @@ M1::M1(const QString& strProgramFolder) : m_strProgramFolder(strProgramFolder) {
 
 // The screen window goes first: its last events still reach a controller and a panel that exist.
 M1::~M1() {
+    m_instanceServer.reset();
     m_frmScreen.reset();
     m_frmMain.reset();
+    m_frmHide.reset();
     m_objControler.reset();
 }
 
@@ -62,8 +66,9 @@ void M1::Main(const QString& strCommandLine) {
     m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
     SysConfig& config = *m_objControler->objSysConfig();
 
-    m_timDelayCallWinProc.setInterval(300);
-    m_timDelayCallWinProc.setSingleShot(true);
+    m_frmHide = std::make_unique<frmHide>(m_objControler.get());
+    m_frmHide->setWindowTitle(kTrayWindowCaption);
+    // The tray window's channel: later starts reach this player from here on.
     m_instanceServer =
         std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
     if (!m_instanceServer->boolListen(ignored))
@@ -78,7 +83,7 @@ void M1::Main(const QString& strCommandLine) {
 
     m_frmMain = std::make_unique<frmMain>(m_objControler.get());
     m_frmMain->show();
-    m_objControler->setReferences(m_frmMain.get(), m_frmScreen.get(), m_objPlayList.get());
+    m_objControler->setReferences(m_frmHide.get(), m_frmMain.get(), m_frmScreen.get(), m_objPlayList.get());
     new FileDropTarget(m_frmScreen.get(), true, m_objControler.get());
 
     if (config.boolSavePlayList()) {
@@ -125,8 +130,8 @@ void M1::onInstanceMessage(const QString& text) {
     if (!m_boolSysReady) return;
     if (text == QLatin1String("-SMF")) {
         m_objControler->showMainFace();
-    } else if (!text.isEmpty() && !m_timDelayCallWinProc.isActive()) {
-        m_timDelayCallWinProc.start();
+    } else if (!text.isEmpty() && !m_frmHide->timDelayCallWinProc.isActive()) {
+        m_frmHide->timDelayCallWinProc.start();
         processCommandString(text);
     }
 }

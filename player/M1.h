@@ -9,11 +9,12 @@
 #include "InstanceChannel.h"
 #include "PlayList.h"
 #include "engines/EngineLoader.h"
+#include "frmHide.h"
 #include "frmMain.h"
 #include "frmScreen.h"
 
-// The player's start-up module: it owns the process-wide objects (play list, controller, screen window,
-// control panel), wires them together in Main and opens the files of the command line.
+// The player's start-up module: it owns the process-wide objects (play list, controller, tray window, screen
+// window, control panel), wires them together in Main and opens the files of the command line.
 class M1 : public QObject {
     Q_OBJECT
   public:
@@ -43,6 +44,7 @@ class M1 : public QObject {
     bool boolSysReady() const { return m_boolSysReady; }
     Controler* objControler() const { return m_objControler.get(); }
     PlayList* objPlayList() const { return m_objPlayList.get(); }
+    frmHide* trayWindow() const { return m_frmHide.get(); }
     frmScreen* screenWindow() const { return m_frmScreen.get(); }
     frmMain* controlPanel() const { return m_frmMain.get(); }
 
@@ -56,11 +58,11 @@ class M1 : public QObject {
     bool m_boolSysReady = false;
     bool m_boolHandedOver = false;
     InstanceLock m_instanceLock;
-    QTimer m_timDelayCallWinProc;
     std::unique_ptr<InstanceServer> m_instanceServer;
     std::unique_ptr<EngineLoader> m_engines;
     std::unique_ptr<PlayList> m_objPlayList;
     std::unique_ptr<Controler> m_objControler;
+    std::unique_ptr<frmHide> m_frmHide;
     std::unique_ptr<frmScreen> m_frmScreen;
     std::unique_ptr<frmMain> m_frmMain;
 };

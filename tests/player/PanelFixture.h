@@ -19,12 +19,14 @@
 #include "SysConfig.h"
 #include "TempDatabase.h"
 #include "engines/ScriptedEngines.h"
+#include "frmHide.h"
 #include "frmMain.h"
 #include "frmScreen.h"
 
 // The control panel wired as start-up wires it: the real controller on a settings database in a temporary
-// folder, a real play list, and a screen window on scripted engines. The engine rule is 3 (the
-// "Media Player" engine only), whose end of play and failures reach the panel without delays of their own.
+// folder, a real play list, the tray window, and a screen window on scripted engines. The engine rule is 3
+// (the "Media Player" engine only), whose end of play and failures reach the panel without delays of their
+// own.
 class PanelFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -38,8 +40,9 @@ class PanelFixture : public ::testing::Test {
         screen = std::make_unique<frmScreen>(std::move(realEngine), std::move(mediaEngine));
         screen->setGeometry(100, 100, 640, 360);
         screen->show();
+        tray = std::make_unique<frmHide>(&controler);
         panel = std::make_unique<frmMain>(&controler);
-        controler.setReferences(panel.get(), screen.get(), &playList);
+        controler.setReferences(tray.get(), panel.get(), screen.get(), &playList);
         config()->setLngPlayRuler(3);
         config()->setLngRecyclePlayType(3);
         config()->setBoolPlayNextOnErr(false);
@@ -124,6 +127,7 @@ class PanelFixture : public ::testing::Test {
     Controler controler;
     ScriptedRealPlayer* real = nullptr;
     ScriptedMediaPlayer* media = nullptr;
+    std::unique_ptr<frmHide> tray;
     std::unique_ptr<frmScreen> screen;
     std::unique_ptr<frmMain> panel;
     std::unique_ptr<QSignalSpy> errors;

@@ -1,0 +1,129 @@
+// The player's tray icon in a real notification area: trayer, an XEmbed tray host, on the private X server,
+// clicked with real pointer input.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "M1.h"
+#include "frmHide.h"
+
+namespace {
+// trayer docked at the top right; killed when the test ends, whatever happens.
+struct TrayHost {
+    ~TrayHost() { stop(); }
+    bool start() {
+        process.start(QStringLiteral("trayer"),
+                      {"--edge", "top", "--align", "right", "--widthtype", "request"});
+        return process.waitForStarted(5000) &&
+               QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
+    }
+    void stop() {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    QProcess process;
+};
+
+// (xdotool's own --sync waits for a motion that never comes when the pointer is already there.)
+bool clickAt(const QPoint& point, const QStringList& click) {
+    return QProcess::execute("xdotool",
+                             {"mousemove", QString::number(point.x()), QString::number(point.y())}) == 0 &&
+           QTest::qWaitFor([point] { return QCursor::pos() == point; }, 2000) &&
+           QProcess::execute("xdotool", QStringList{"click"} + click) == 0;
+}
+
+// The texts of the balloon on show, which is closed then so that a later balloon is a new one.
+QStringList takeBalloon() {
+    QStringList texts;
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (!window->inherits("QBalloonTip") || !window->isVisible()) continue;
+                for (QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
+                window->hide();
+                return true;
+            }
+            return false;
+        },
+        10000);
+    return shown ? texts : QStringList();
+}
+
+class TrayIcon : public ::testing::Test {
+  protected:
+    void startPlayer() {
+        const QString folder = dir.path();
+        ASSERT_TRUE(QFile::link(QStringLiteral(KESTRUNE_ENGINE_DIR), folder + QStringLiteral("/engines")));
+        m1 = std::make_unique<M1>(folder);
+        m1->Main(QString());
+        m1->objControler()->setProcessEnder([] {});
+        tray = m1->trayWindow();
+    }
+
+    // Until trayer takes it in, the icon's window stands at the screen's origin; trayer docks it at the
+    // right.
+    bool iconDocked() const {
+        return QTest::qWaitFor([this] { return tray->objTrayIcon->geometry().left() > 0; }, 5000);
+    }
+
+    QTemporaryDir dir;
+    TrayHost host;
+    std::unique_ptr<M1> m1;
+    frmHide* tray = nullptr;
+};
+}  // namespace
+
+TEST_F(TrayIcon, DocksWithItsBalloonAnswersTheClicksAndLeavesAtExit) {
+    ASSERT_TRUE(host.start());
+    startPlayer();
+    EXPECT_EQ(tray->windowTitle(), QStringLiteral("play27182831415"));
+    ASSERT_TRUE(iconDocked());
+    const QStringList balloon = takeBalloon();
+    EXPECT_TRUE(balloon.contains(QStringLiteral("Kestrune Vandrel")));
+    EXPECT_TRUE(
+        balloon.contains(QStringLiteral("\n用鼠标左键双击显示控制面板\n\n用鼠标右键单击显示系统菜单\n")));
+
+    frmMain* panel = m1->controlPanel();
+    const QPoint icon = tray->objTrayIcon->geometry().center();
+    panel->hide();
+    ASSERT_TRUE(clickAt(icon, {"3"}));
+    QMenu* menu = tray->mnuTrayMenu;
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000) &&
+                QTest::qWaitForWindowExposed(menu));
+    ASSERT_TRUE(clickAt(menu->mapToGlobal(menu->actionGeometry(tray->mnuShowMainFace).center()), {"1"}));
+    EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->isVisible(); }, 5000));
+
+    panel->hide();
+    ASSERT_TRUE(clickAt(icon, {"1"}));
+    QTest::qWait(QApplication::doubleClickInterval() + 300);
+    EXPECT_FALSE(panel->isVisible());
+    ASSERT_TRUE(clickAt(icon, {"--repeat", "2", "--delay", "80", "1"}));
+    EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->isVisible(); }, 5000));
+
+    m1->objControler()->exitSys();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return tray->objTrayIcon->geometry().isEmpty(); }, 5000));
+}
+
+// Started before any notification area exists, the player runs without its icon; the icon and its balloon
+// come when a tray host starts, and come again when the host is restarted.
+TEST_F(TrayIcon, ComesWithTheTrayHostAndAgainAfterItsRestart) {
+    startPlayer();
+    EXPECT_FALSE(tray->objTrayIcon->isVisible());
+    ASSERT_TRUE(host.start());
+    ASSERT_TRUE(iconDocked());
+    ASSERT_FALSE(takeBalloon().isEmpty());
+
+    host.stop();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return tray->objTrayIcon->geometry().isEmpty(); }, 5000));
+    QTest::qWait(frmHide::kTrayWatchInterval + 200);
+    ASSERT_TRUE(host.start());
+    EXPECT_TRUE(iconDocked());
+    EXPECT_FALSE(takeBalloon().isEmpty());
+}
