@@ -1,6 +1,8 @@
 // Brandock, the player.
 #include <QApplication>
 #include <QStringList>
+#include <cstdio>
+#include <unistd.h>
 
 #include "M1.h"
 #include "platform/ProgramPaths.h"
@@ -13,5 +15,12 @@ int main(int argc, char* argv[]) {
     m1.exitOnTerminationRequests();
     m1.Main(app.arguments().mid(1).join(QLatin1Char(' ')));
     if (m1.boolHandedOver()) return 0;
+    // Once the list and settings are stored the player ends at once, as a program's End does: the engines
+    // are not taken down one by one (libmpv's X connection can report a window its own teardown already
+    // removed, and Xlib then ends the process with status 1 after all).
+    m1.objControler()->setProcessEnder([] {
+        std::fflush(nullptr);
+        ::_exit(0);
+    });
     return app.exec();
 }
