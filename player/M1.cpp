@@ -56,6 +56,7 @@ void M1::Main(const QString& strCommandLine) {
         return;
     }
 
+    auto enginePreload = std::make_unique<EnginePreload>(m_strProgramFolder + QStringLiteral("/engines"));
     QString ignored;
     settingsdb::boolCreateIfMissing(m_strProgramFolder, ignored);
     const QString databasePath = settingsdb::strPathInProgramFolder(m_strProgramFolder);
@@ -74,6 +75,7 @@ void M1::Main(const QString& strCommandLine) {
     if (!m_instanceServer->boolListen(ignored))
         qWarning("brandock: other starts cannot reach this player: %s", qPrintable(ignored));
 
+    enginePreload.reset();
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
     m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayer(), m_engines->createMediaPlayer());
     m_frmScreen->setWindowTitle(kScreenCaption);

@@ -1,5 +1,8 @@
 #include "EngineLoader.h"
 
+#include <dlfcn.h>
+#include <QFile>
+
 #include <QCoreApplication>
 #include <array>
 
@@ -11,7 +14,8 @@ QString EngineLoader::strDefaultEnginesFolder() {
 }
 
 EngineLoader::EngineLoader(const QString& enginesFolder) {
-    load(m_real, enginesFolder + QLatin1Char('/') + QLatin1String(kRealPlayerPluginName), kCreateRealPlayerSymbol);
+    load(m_real, enginesFolder + QLatin1Char('/') + QLatin1String(kRealPlayerPluginName),
+         kCreateRealPlayerSymbol);
     load(m_media, enginesFolder + QLatin1Char('/') + QLatin1String(kMediaPlayerPluginName),
          kCreateMediaPlayerSymbol);
 }
@@ -46,9 +50,13 @@ bool EngineLoader::boolInstalled(int engine) const {
     return (engine == kRealPlayer ? m_real : m_media).create != nullptr;
 }
 
-QString EngineLoader::strVersion(int engine) const { return (engine == kRealPlayer ? m_real : m_media).version; }
+QString EngineLoader::strVersion(int engine) const {
+    return (engine == kRealPlayer ? m_real : m_media).version;
+}
 
-QString EngineLoader::strLoadError(int engine) const { return (engine == kRealPlayer ? m_real : m_media).error; }
+QString EngineLoader::strLoadError(int engine) const {
+    return (engine == kRealPlayer ? m_real : m_media).error;
+}
 
 std::unique_ptr<RealPlayerEngine> EngineLoader::createRealPlayer(QWidget* parent) const {
     if (m_real.create) {
@@ -66,4 +74,22 @@ std::unique_ptr<MediaPlayerEngine> EngineLoader::createMediaPlayer(QWidget* pare
         }
     }
     return std::make_unique<MissingMediaPlayer>(parent);
+}
+
+EnginePreload::EnginePreload(const QString& enginesFolder) {
+    const QList<QByteArray> paths{
+        QFile::encodeName(enginesFolder + QLatin1Char('/') + QLatin1String(kRealPlayerPluginName)),
+        QFile::encodeName(enginesFolder + QLatin1Char('/') + QLatin1String(kMediaPlayerPluginName))};
+    m_thread = std::thread([this, paths] {
+        for (const QByteArray& path : paths) {
+            // A plugin that does not load here is reported by the loader, which tries it again.
+            if (void* handle = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL)) m_handles.push_back(handle);
+        }
+    });
+}
+
+EnginePreload::~EnginePreload() {
+    m_thread.join();
+    // The loader holds its own references to whatever it uses.
+    for (void* handle : m_handles) ::dlclose(handle);
 }

@@ -3,6 +3,8 @@
 #include <QLibrary>
 #include <QString>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "MediaPlayerEngine.h"
 #include "RealPlayerEngine.h"
@@ -11,7 +13,7 @@
 // points or whose library does not start is "not installed": its stand-in fails every start, so the screen
 // window falls back or reports the failure as for any file the engine cannot play.
 class EngineLoader {
-public:
+  public:
     static constexpr int kRealPlayer = 1;
     static constexpr int kMediaPlayer = 2;
 
@@ -30,7 +32,7 @@ public:
     std::unique_ptr<RealPlayerEngine> createRealPlayer(QWidget* parent = nullptr) const;
     std::unique_ptr<MediaPlayerEngine> createMediaPlayer(QWidget* parent = nullptr) const;
 
-private:
+  private:
     struct Plugin {
         std::unique_ptr<QLibrary> library;
         QString version;
@@ -41,4 +43,19 @@ private:
 
     Plugin m_real;
     Plugin m_media;
+};
+
+// Maps the engine plugins and the libraries they link into the process on a thread of its own, while the
+// rest of start-up goes on: libmpv alone brings a hundred-odd libraries that take the dynamic linker a
+// good part of a start. An EngineLoader made afterwards finds them loaded. Going away waits for the thread.
+class EnginePreload {
+  public:
+    explicit EnginePreload(const QString& enginesFolder = EngineLoader::strDefaultEnginesFolder());
+    ~EnginePreload();
+    EnginePreload(const EnginePreload&) = delete;
+    EnginePreload& operator=(const EnginePreload&) = delete;
+
+  private:
+    std::thread m_thread;
+    std::vector<void*> m_handles;
 };
