@@ -33,6 +33,7 @@ class InstanceLock {
   public:
     InstanceLock();
     bool boolAcquire();
+    void release() { m_lock.unlock(); }
 
   private:
     QLockFile m_lock;

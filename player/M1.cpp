@@ -128,6 +128,11 @@ void M1::handOverToRunningPlayer(const QString& strCommandLine) {
     MF::boolRemoveBlock(block);
 }
 
+void M1::releaseInstance() {
+    m_instanceServer.reset();
+    m_instanceLock.release();
+}
+
 void M1::onInstanceMessage(const QString& text) {
     if (!m_boolSysReady) return;
     if (text == QLatin1String("-SMF")) {

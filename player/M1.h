@@ -28,6 +28,8 @@ class M1 : public QObject {
     // A string from another start: "-SMF" brings up the control panel, anything else is a command line;
     // nothing is taken before start-up has finished, and one command line at most every 300 ms.
     void onInstanceMessage(const QString& text);
+    // Closes the channel and gives up the instance lock: the next start becomes the player at once.
+    void releaseInstance();
     // Opens what a command line names: nothing for an empty text; the files of a file-list block for a
     // "DMenuF_1__" (add and play) or "DMenuF_2__" (add only) command; otherwise one path to add and play.
     void processCommandString(const QString& text);

@@ -1,8 +1,8 @@
 // Brandock, the player.
+#include <unistd.h>
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
-#include <unistd.h>
 
 #include "M1.h"
 #include "platform/ProgramPaths.h"
@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     // Once the list and settings are stored the player ends at once, as a program's End does: the engines
     // are not taken down one by one (libmpv's X connection can report a window its own teardown already
     // removed, and Xlib then ends the process with status 1 after all).
-    m1.objControler()->setProcessEnder([] {
+    m1.objControler()->setProcessEnder([&m1] {
+        m1.releaseInstance();
         std::fflush(nullptr);
         ::_exit(0);
     });
