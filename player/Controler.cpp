@@ -168,6 +168,10 @@ void Controler::BatchAddMovie(const QStringList& paths, bool boolPlayNow) {
         MoviePtr movie = AddAMovieToPL(paths.at(i), ignored);
         if (!movie) continue;
         movie->strFlag += QString::number(i);
+        // The clock's key repeats for batches a few milliseconds apart: a key already held by an earlier
+        // item gets a suffix, so that every operation by key still finds this item.
+        while (m_objPlayList->lngGetIndexByItemFlag(movie->strFlag) != m_objPlayList->lngListCount())
+            movie->strFlag += QLatin1Char('_');
         batch.push_back(movie);
         if (movie->boolIsPlayItem) batchPlayItem = movie;
     }

@@ -1,5 +1,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QUrl>
 
 #include "FileAdding.h"
@@ -65,4 +66,17 @@ TEST_F(PanelFiles, TheMediaFilterHasEighteenEntriesInQtSyntax) {
     EXPECT_TRUE(filters[0].startsWith(QStringLiteral("所有媒体文件 (*.aif *.au *.avi *.mid ")));
     EXPECT_EQ(filters[6], QStringLiteral("QuickTime文件(*.mov; *.qt) (*.mov *.qt)"));
     EXPECT_EQ(filters[17], QStringLiteral("所有文件(*.*) (*.*)"));
+}
+
+// Batches a millisecond or two apart get the same key from the clock; every item must still have its own.
+TEST_F(PanelFiles, BatchesAddedAtOnceKeepDistinctKeys) {
+    for (int i = 0; i < 40; ++i)
+        controler.BatchAddMovie({QString(), makeFile(QStringLiteral("quick%1.webm").arg(i))}, false);
+    ASSERT_EQ(playList.lngListCount(), 40);
+    QSet<QString> keys;
+    for (long i = 1; i <= 40; ++i) keys.insert(playList.objGetAItem(i)->strFlag);
+    EXPECT_EQ(keys.size(), 40);
+    const QString last = playList.objGetAItem(40)->strFlag;
+    panel->setPLItemStateByKey(last, 1);
+    EXPECT_TRUE(row(39)->isSelected());
 }
