@@ -33,6 +33,15 @@ QLabel* fixedLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
+// "<before> N <after>": a count between its two fixed texts, added to a row; answers the count's label.
+QLabel* addCountRow(QHBoxLayout* row, const QString& before, const QString& after, QWidget* parent) {
+    QLabel* count = fixedLabel(QStringLiteral("0"), parent);
+    row->addWidget(fixedLabel(before, parent));
+    row->addWidget(count);
+    row->addWidget(fixedLabel(after, parent));
+    return count;
+}
+
 void setUpTimer(QTimer& timer, int intervalMs, bool singleShot) {
     timer.setInterval(intervalMs);
     timer.setSingleShot(singleShot);
@@ -160,10 +169,8 @@ QWidget* frmMain::buildPlayListPanel() {
     layout->addWidget(lvPlayList, 1);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(fixedLabel(QStringLiteral("播放列表：共"), picPlayListBackGround));
-    labFileCount = fixedLabel(QStringLiteral("0"), picPlayListBackGround);
-    row->addWidget(labFileCount);
-    row->addWidget(fixedLabel(QStringLiteral("个文件"), picPlayListBackGround));
+    labFileCount =
+        addCountRow(row, QStringLiteral("播放列表：共"), QStringLiteral("个文件"), picPlayListBackGround);
     chkToDeleteAll = new QCheckBox(picPlayListBackGround);
     setTag(chkToDeleteAll, QStringLiteral("0"));
     row->addWidget(chkToDeleteAll);
@@ -188,10 +195,8 @@ QWidget* frmMain::buildPlayErrLogPanel() {
     layout->addWidget(lvPlayErrLogList, 1);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(fixedLabel(QStringLiteral("错误日志：共"), picPlayErrLLBackGround));
-    labPlayErrLogCount = fixedLabel(QStringLiteral("0"), picPlayErrLLBackGround);
-    row->addWidget(labPlayErrLogCount);
-    row->addWidget(fixedLabel(QStringLiteral("条错误信息"), picPlayErrLLBackGround));
+    labPlayErrLogCount = addCountRow(row, QStringLiteral("错误日志：共"), QStringLiteral("条错误信息"),
+                                     picPlayErrLLBackGround);
     row->addStretch(1);
     cmdClearPlayErrLL = new QPushButton(QStringLiteral("清空错误日志列表"), picPlayErrLLBackGround);
     row->addWidget(cmdClearPlayErrLL);
