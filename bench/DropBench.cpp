@@ -7,13 +7,14 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "Controler.h"
-#include "FileAdding.h"
-#include "PlayList.h"
+#include "control/Controler.h"
 #include "db/SettingsDatabase.h"
-#include "engines/ScriptedEngines.h"
-#include "frmMain.h"
-#include "frmScreen.h"
+#include "forms/ControlerWiring.h"
+#include "forms/FileAdding.h"
+#include "forms/frmMain.h"
+#include "forms/frmScreen.h"
+#include "model/PlayList.h"
+#include "support/ScriptedEngines.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ struct PanelOnScriptedEngines {
         screen = std::make_unique<frmScreen>(std::make_unique<ScriptedRealPlayer>(),
                                              std::make_unique<ScriptedMediaPlayer>());
         panel = std::make_unique<frmMain>(&controler);
-        controler.setReferences(nullptr, panel.get(), screen.get(), &playList);
+        wireControler(controler, nullptr, panel.get(), screen.get(), &playList);
         screen->show();
         panel->show();
         panel->initializeFace();

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "PlayList.h"
 #include "db/SettingsDatabase.h"
+#include "model/PlayList.h"
 
 namespace {
 
@@ -101,4 +101,3 @@ void BM_RawSqliteInsertAndSelect(benchmark::State& state) {
 
 BENCHMARK(BM_RawSqliteInsertAndSelect)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_PlayListSaveAndLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-

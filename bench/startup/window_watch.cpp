@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
             XEvent event;
             XNextEvent(display, &event);
             if (event.type == MapNotify && windowTitle(display, event.xmap.window) == wanted) {
-                const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+                const auto ms =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
                 std::printf("window-shown-ms %.1f\n", ms.count());
                 result = 0;
             }

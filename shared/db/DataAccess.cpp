@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 
 #include "SqliteValues.h"
-#include "platform/ProgramPaths.h"
+#include "base/ProgramPaths.h"
 
 namespace {
 

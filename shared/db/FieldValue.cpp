@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/Rounding.h"
+#include "base/Rounding.h"
 
 QString strFieldText(const QVariant& value) {
     return value.isNull() ? QString() : value.toString();

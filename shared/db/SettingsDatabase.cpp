@@ -8,7 +8,7 @@
 
 #include "SettingsSchema.h"
 #include "SqliteValues.h"
-#include "platform/ProgramPaths.h"
+#include "base/ProgramPaths.h"
 
 namespace settingsdb {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "MonitorSource.h"
+#include "platform/MonitorSource.h"
 
 // One monitor: where it is, where its work area is, whether it is the primary. Pixels of the virtual screen,
 // so a monitor left of the primary has a negative Left.

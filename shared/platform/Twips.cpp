@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "Rounding.h"
+#include "base/Rounding.h"
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;

@@ -26,23 +26,23 @@ TEST_F(EngineFallback, TheRealCaseOfOneEngineFailingAndTheOtherPlaying) {
     const bool gstreamerPlaysMp4 = gstreamerDecodesH264();
 
     // Prefer Media Player: GStreamer fails on H.264 and libmpv takes over, or GStreamer plays it itself.
-    build(1);
+    build(EngineRule::PreferMediaPlayer);
     ASSERT_TRUE(playFile("clip.mp4"));
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying)) << lastError().toStdString();
+    ASSERT_TRUE(waitForState(PlayState::Playing)) << lastError().toStdString();
     EXPECT_EQ(screen->lngCurrentEngine(),
-              gstreamerPlaysMp4 ? frmScreen::kEngineMedia : frmScreen::kEngineReal);
+              gstreamerPlaysMp4 ? PlayerEngine::MediaPlayer : PlayerEngine::RealPlayer);
     EXPECT_TRUE(errors->isEmpty());
     screen->stopPlay();
 
     // Media Player only: the file fails with the Media-Player-only message.
     if (!gstreamerPlaysMp4) {
-        build(3);
+        build(EngineRule::MediaPlayerOnly);
         ASSERT_TRUE(playFile("clip.mp4"));
         ASSERT_TRUE(errors->wait(20000));
         EXPECT_EQ(
             lastError(),
             QStringLiteral("Media Play无法播放该文件,请通过播放器选择列表使用Real Player重新尝试播放."));
-        EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+        EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     }
 }
 
@@ -53,13 +53,13 @@ TEST_F(EngineFallback, RandomBytesFailInBothEnginesWithTheRulesMessage) {
         {2, QStringLiteral("Real Play无法播放该文件,请通过播放器选择列表使用Media Player重新尝试播放.")},
     };
     for (const auto& [rule, message] : cases) {
-        build(rule);
+        build(EngineRule{rule});
         ASSERT_TRUE(playFile("random.bin"));
         ASSERT_TRUE(errors->wait(20000)) << "rule " << rule;
         EXPECT_EQ(lastError(), message) << "rule " << rule;
         QTest::qWait(200);
         EXPECT_EQ(errors->size(), 1);
-        EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+        EXPECT_EQ(screen->lngState(), PlayState::Stopped);
         EXPECT_TRUE(overs->isEmpty());
     }
 }

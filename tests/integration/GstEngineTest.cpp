@@ -9,7 +9,7 @@
 #include "integration/RealEngineFixture.h"
 
 namespace {
-constexpr int kMediaOnly = 3;
+constexpr EngineRule kMediaOnly = EngineRule::MediaPlayerOnly;
 const QString kMediaOnlyFailed =
     QStringLiteral("Media Play无法播放该文件,请通过播放器选择列表使用Real Player重新尝试播放.");
 
@@ -23,7 +23,7 @@ class GstEngineTest : public RealEngineFixture {
 
     MediaPlayerEngine* engine() const { return screen->wmpPlayer(); }
 
-    bool waitForPlaying() { return waitForState(frmScreen::kStatePlaying, 20000); }
+    bool waitForPlaying() { return waitForState(PlayState::Playing, 20000); }
     static bool waitForSignal(const QSignalSpy& spy) {
         return QTest::qWaitFor([&] { return !spy.isEmpty(); }, 20000);
     }
@@ -35,7 +35,7 @@ class GstEngineTest : public RealEngineFixture {
         ASSERT_TRUE(waitForPlaying());
         QTest::qWait(500);
         screen->pause();
-        ASSERT_EQ(screen->lngState(), frmScreen::kStatePaused);
+        ASSERT_EQ(screen->lngState(), PlayState::Paused);
         QTest::qWait(500);
     }
 
@@ -75,7 +75,7 @@ TEST_F(GstEngineTest, PlaysAClipToItsEndWithProgressAndPicture) {
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(playFile("clip.webm"));
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStarting);
+    EXPECT_EQ(screen->lngState(), PlayState::Starting);
     ASSERT_TRUE(waitForPlaying());
     const qint64 playingAt = clock.elapsed();
     EXPECT_EQ(engine()->playState(), MediaPlayerEngine::kPlayStatePlaying);
@@ -92,7 +92,7 @@ TEST_F(GstEngineTest, PlaysAClipToItsEndWithProgressAndPicture) {
     qInfo() << "clip.webm: playing" << playingAt << "ms after play(), ended" << overAt << "ms after play()";
     EXPECT_EQ(overs->size(), 1);
     EXPECT_TRUE(errors->isEmpty()) << lastError().toStdString();
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_GE(overAt - playingAt, 2000) << "a 3-second clip ended early";
 
     // The screen window polls every second: about one report a second, going forward.
@@ -132,7 +132,7 @@ TEST_F(GstEngineTest, LoadingDoesNotStartAndStopGoesBackToTheStart) {
     screen->setStrFilePath(path);
     QTest::qWait(1500);
     EXPECT_NE(engine()->playState(), MediaPlayerEngine::kPlayStatePlaying);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_TRUE(progress->isEmpty());
 
     ASSERT_TRUE(screen->play());
@@ -140,7 +140,7 @@ TEST_F(GstEngineTest, LoadingDoesNotStartAndStopGoesBackToTheStart) {
     QTest::qWait(800);
     EXPECT_GT(engine()->currentPosition(), 0.3);
     screen->stopPlay();
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_EQ(engine()->currentPosition(), 0);
     QTest::qWait(1500);
     EXPECT_EQ(engine()->playState(), 1);
@@ -218,7 +218,7 @@ TEST_F(GstEngineTest, H264FailsWithTheMediaOnlyMessageUnlessItCanBeDecoded) {
     QTest::qWait(1000);
     ASSERT_EQ(errors->size(), 1);
     EXPECT_EQ(lastError(), kMediaOnlyFailed);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_NE(engine()->playState(), MediaPlayerEngine::kPlayStatePlaying);
     EXPECT_TRUE(overs->isEmpty());
 }
@@ -229,7 +229,7 @@ TEST_F(GstEngineTest, RandomBytesFailAndTheNextFilePlays) {
     QTest::qWait(1000);
     ASSERT_EQ(errors->size(), 1);
     EXPECT_EQ(lastError(), kMediaOnlyFailed);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
 
     ASSERT_TRUE(playFile("clip.webm"));
     EXPECT_TRUE(waitForPlaying());

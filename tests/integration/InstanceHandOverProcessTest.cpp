@@ -2,8 +2,8 @@
 // channel; real processes on the private X server.
 #include <QLocalSocket>
 
-#include "InstanceChannel.h"
 #include "PlayerProgramFolder.h"
+#include "handover/InstanceChannel.h"
 
 namespace {
 class HandOver : public PlayerProgramFolder {

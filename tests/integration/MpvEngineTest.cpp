@@ -4,7 +4,7 @@
 #include "integration/RealEngineFixture.h"
 
 namespace {
-constexpr int kRealPlayerOnly = 2;
+constexpr EngineRule kRealPlayerOnly = EngineRule::RealPlayerOnly;
 
 // The mpv property behind the engine, through the engine's test accessor.
 QString mpvProperty(RealPlayerEngine* engine, const char* name) {
@@ -33,7 +33,7 @@ class MpvScreen : public RealEngineFixture {
 
     void startClip(const char* name) {
         ASSERT_TRUE(playFile(name));
-        ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+        ASSERT_TRUE(waitForState(PlayState::Playing));
     }
 
     bool waitForEnd() {
@@ -59,7 +59,7 @@ TEST_F(MpvScreen, PlaysAClipToItsEndShowingTheMovingPictureAndItsProgress) {
     EXPECT_NE(grab(), early);
 
     ASSERT_TRUE(waitForEnd()) << qPrintable(lastError());
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     ASSERT_GE(progress->size(), 2);  // one report a second, with the length of three seconds
     for (qsizetype i = 0; i < progress->size(); ++i) {
         EXPECT_EQ(progress->at(i).at(1).toLongLong(), i + 1);
@@ -100,7 +100,7 @@ TEST_F(MpvScreen, PauseHoldsThePictureSeeksLandAtTheirTargetsAndPlayResumes) {
     EXPECT_NEAR(mpvProperty(engine(), "time-pos").toDouble(), 2.0, 0.1);
     QTest::qWait(500);
     ASSERT_TRUE(screen->play());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_EQ(mpvProperty(engine(), "pause"), QStringLiteral("no"));
     screen->setLngJinDu(1);
     EXPECT_TRUE(waitForProgressNear(1));

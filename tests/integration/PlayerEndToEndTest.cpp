@@ -7,13 +7,13 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "M1.h"
-#include "frmMsgBox.h"
+#include "app/M1.h"
+#include "forms/frmMsgBox.h"
 
 #include "PlayerProgramFolder.h"
 
 namespace {
-constexpr int kListLoop = 2;
+constexpr PlayRule kListLoop = PlayRule::ListLoop;
 constexpr int kStoredVolume = 55;
 
 const QStringList kListFiles{PlayerProgramFolder::media("clip.webm"), PlayerProgramFolder::media("tone.wav"),
@@ -99,7 +99,7 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
 
         answerYesToTheExitQuestion();
         m1.controlPanel()->mnuExit->trigger();
-        EXPECT_TRUE(ended);
+        EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended; }, 5000));
     }
 
     auto stored = readStored();

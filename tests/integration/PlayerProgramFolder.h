@@ -11,9 +11,9 @@
 #include <csignal>
 #include <memory>
 
-#include "PlayList.h"
-#include "SysConfig.h"
 #include "db/SettingsDatabase.h"
+#include "model/PlayList.h"
+#include "model/SysConfig.h"
 
 // A program folder of its own for the player under test: the engines of the build, and (for tests of the
 // built program) a copy of brandock. The test's players are one per user, so each test gets its own runtime

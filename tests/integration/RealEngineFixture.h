@@ -11,8 +11,8 @@
 #include <QTest>
 #include <memory>
 
-#include "engines/EngineLoader.h"
-#include "frmScreen.h"
+#include "engines/loader/EngineLoader.h"
+#include "forms/frmScreen.h"
 
 // A screen window on the real engines, loaded from the build's engines folder, shown on the first monitor of
 // the private Xvfb server.
@@ -23,7 +23,7 @@ class RealEngineFixture : public ::testing::Test {
     }
 
   protected:
-    void build(int rule, QRect rect = QRect(100, 100, 640, 360)) {
+    void build(EngineRule rule, QRect rect = QRect(100, 100, 640, 360)) {
         screen.reset();
         screen = std::make_unique<frmScreen>(loader.createRealPlayer(), loader.createMediaPlayer());
         screen->setGeometry(rect);
@@ -40,7 +40,7 @@ class RealEngineFixture : public ::testing::Test {
         return screen->play();
     }
 
-    bool waitForState(int state, int timeoutMs = 15000) {
+    bool waitForState(PlayState state, int timeoutMs = 15000) {
         return QTest::qWaitFor([&] { return screen->lngState() == state; }, timeoutMs);
     }
 

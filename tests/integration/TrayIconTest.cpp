@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "M1.h"
-#include "frmHide.h"
+#include "app/M1.h"
+#include "forms/frmHide.h"
 
 namespace {
 // trayer docked at the top right; killed when the test ends, whatever happens.

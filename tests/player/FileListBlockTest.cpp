@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "FileListCommand.h"
-#include "M1.h"
-#include "MF.h"
+#include "app/M1.h"
+#include "handover/FileListCommand.h"
+#include "handover/MF.h"
 
 namespace {
 QString freshName() {

@@ -9,26 +9,26 @@ const EngineScript kPlays{Outcome::Plays, 5, -1};
 class FrmScreenEngines : public ScreenFixture {};
 
 TEST_F(FrmScreenEngines, TheRulePicksTheFirstEngine) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     for (const auto& [rule, engine] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{2, 1}, std::pair{3, 2}}) {
-        screen->setLngPlayRuler(rule);
+        screen->setLngPlayRuler(EngineRule{rule});
         screen->setStrFilePath(mediaFile());
-        EXPECT_EQ(screen->lngCurrentEngine(), engine) << "rule " << rule;
+        EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine{engine}) << "rule " << rule;
         EXPECT_EQ(media->videoWidget()->isVisibleTo(screen.get()), engine == 2);
         EXPECT_EQ(real->videoWidget()->isVisibleTo(screen.get()), engine == 1);
     }
-    screen->setLngPlayRuler(9);  // no engine for an unknown rule: the shown one stays
-    EXPECT_EQ(screen->lngCurrentEngine(), 2);
+    screen->setLngPlayRuler(EngineRule{9});  // no engine for an unknown rule: the shown one stays
+    EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::MediaPlayer);
 }
 
 TEST_F(FrmScreenEngines, EachRuleStartsItsEngineOneTurnAfterPlay) {
     for (const auto& [rule, engine] : {std::pair{0, 1}, std::pair{1, 2}, std::pair{2, 1}, std::pair{3, 2}}) {
-        build(rule);
+        build(EngineRule{rule});
         ASSERT_TRUE(loadAndPlay());
-        EXPECT_EQ(screen->lngState(), frmScreen::kStateStarting);
+        EXPECT_EQ(screen->lngState(), PlayState::Starting);
         EXPECT_EQ(real->countOf(QStringLiteral("play")) + media->countOf(QStringLiteral("play")), 0);
-        ASSERT_TRUE(waitForState(frmScreen::kStatePlaying)) << "rule " << rule;
-        EXPECT_EQ(screen->lngCurrentEngine(), engine);
+        ASSERT_TRUE(waitForState(PlayState::Playing)) << "rule " << rule;
+        EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine{engine});
         EXPECT_EQ(real->countOf(QStringLiteral("play")), engine == 1 ? 1 : 0);
         EXPECT_EQ(media->countOf(QStringLiteral("play")), engine == 2 ? 1 : 0);
         EXPECT_EQ(media->countOf(QStringLiteral("autoStart was on")), 0);
@@ -37,16 +37,16 @@ TEST_F(FrmScreenEngines, EachRuleStartsItsEngineOneTurnAfterPlay) {
 }
 
 TEST_F(FrmScreenEngines, APreferRuleFallsBackOnceToTheOtherEngine) {
-    build(1, kPlays, kFails);
+    build(EngineRule::PreferMediaPlayer, kPlays, kFails);
     ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
-    EXPECT_EQ(screen->lngCurrentEngine(), 1);
+    ASSERT_TRUE(waitForState(PlayState::Playing));
+    EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::RealPlayer);
     EXPECT_EQ(media->countOf(QStringLiteral("clearErrorQueue")), 1);
 
-    build(0, kFails, kPlays);
+    build(EngineRule::PreferRealPlayer, kFails, kPlays);
     ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
-    EXPECT_EQ(screen->lngCurrentEngine(), 2);
+    ASSERT_TRUE(waitForState(PlayState::Playing));
+    EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::MediaPlayer);
     EXPECT_TRUE(errors->isEmpty());
 }
 
@@ -65,38 +65,38 @@ TEST_F(FrmScreenEngines, FailuresEndInTheRulesMessage) {
          1},
     };
     for (const Case& c : cases) {
-        build(c.rule, kFails, kFails);
+        build(EngineRule{c.rule}, kFails, kFails);
         ASSERT_TRUE(loadAndPlay());
         ASSERT_TRUE(errors->wait(5000)) << "rule " << c.rule;
         EXPECT_EQ(lastError(), c.message);
         QTest::qWait(50);
         EXPECT_EQ(errors->size(), 1);
-        EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+        EXPECT_EQ(screen->lngState(), PlayState::Stopped);
         EXPECT_EQ(real->countOf(QStringLiteral("play")), c.realPlays) << "rule " << c.rule;
         EXPECT_EQ(media->countOf(QStringLiteral("play")), c.mediaPlays) << "rule " << c.rule;
     }
 }
 
 TEST_F(FrmScreenEngines, ARealPlayerStopInsideTheStartWindowIsAFailureAndLaterTheEnd) {
-    build(2, {Outcome::Stops, 100, -1});
+    build(EngineRule::RealPlayerOnly, {Outcome::Stops, 100, -1});
     ASSERT_TRUE(loadAndPlay());
     ASSERT_TRUE(errors->wait(5000));
     EXPECT_TRUE(lastError().startsWith(QStringLiteral("Real Play")));
     EXPECT_TRUE(overs->isEmpty());
 
-    build(2, {Outcome::Plays, 5, 2000});
+    build(EngineRule::RealPlayerOnly, {Outcome::Plays, 5, 2000});
     ASSERT_TRUE(loadAndPlay());
     ASSERT_TRUE(overs->wait(10000));
     EXPECT_TRUE(errors->isEmpty());
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
 }
 
 TEST_F(FrmScreenEngines, TheUsersStopIsExpectedAndRaisesNothing) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     screen->stopPlay();
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     QTest::qWait(100);
     EXPECT_TRUE(overs->isEmpty());
     EXPECT_TRUE(errors->isEmpty());
@@ -104,15 +104,15 @@ TEST_F(FrmScreenEngines, TheUsersStopIsExpectedAndRaisesNothing) {
 }
 
 TEST_F(FrmScreenEngines, TheMediaPlayersEndRaisesPlayOver) {
-    build(3, kPlays, {Outcome::Plays, 5, 50});
+    build(EngineRule::MediaPlayerOnly, kPlays, {Outcome::Plays, 5, 50});
     ASSERT_TRUE(loadAndPlay());
     ASSERT_TRUE(overs->wait(5000));
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_EQ(screen->labMovieTimShow->text().left(8), QStringLiteral("00:00:00"));
 }
 
 TEST_F(FrmScreenEngines, PlayRefusesEmptyMissingAndBusy) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     screen->setStrFilePath(QStringLiteral("   "));
     EXPECT_FALSE(screen->play());
     EXPECT_TRUE(errors->isEmpty());  // raised one turn later, never from inside the call
@@ -127,43 +127,43 @@ TEST_F(FrmScreenEngines, PlayRefusesEmptyMissingAndBusy) {
     screen->setStrFilePath(QStringLiteral("HTTP://example.invalid/stream"));
     EXPECT_TRUE(screen->play());
     EXPECT_FALSE(screen->play());  // already starting
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_FALSE(screen->play());
     QTest::qWait(50);
     EXPECT_EQ(errors->size(), 2);
 }
 
 TEST_F(FrmScreenEngines, StopDuringAStartDoesNotCancelIt) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     ASSERT_TRUE(loadAndPlay());
     screen->stopPlay();
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStarting);
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    EXPECT_EQ(screen->lngState(), PlayState::Starting);
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     screen->pause();
-    EXPECT_EQ(screen->lngState(), frmScreen::kStatePaused);
+    EXPECT_EQ(screen->lngState(), PlayState::Paused);
     EXPECT_EQ(real->countOf(QStringLiteral("pause")), 1);
     screen->stopPlay();
     screen->pause();  // stopped: nothing
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_EQ(real->countOf(QStringLiteral("pause")), 1);
 }
 
 TEST_F(FrmScreenEngines, AnEqualRuleDoesNothingAndAnotherStops) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
-    screen->setLngPlayRuler(2);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStatePlaying);
+    ASSERT_TRUE(waitForState(PlayState::Playing));
+    screen->setLngPlayRuler(EngineRule::RealPlayerOnly);
+    EXPECT_EQ(screen->lngState(), PlayState::Playing);
     EXPECT_EQ(real->countOf(QStringLiteral("stop")), 0);
-    screen->setLngPlayRuler(3);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
-    EXPECT_EQ(screen->lngCurrentEngine(), 2);
+    screen->setLngPlayRuler(EngineRule::MediaPlayerOnly);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
+    EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::MediaPlayer);
     QTest::qWait(50);
     EXPECT_TRUE(overs->isEmpty() && errors->isEmpty());
 }
 
 TEST_F(FrmScreenEngines, QuotedPathsLoseTheirQuotes) {
-    build(3);
+    build(EngineRule::MediaPlayerOnly);
     screen->setStrFilePath(QStringLiteral("\"/media/a b.webm\""));
     EXPECT_EQ(screen->strFilePath(), QStringLiteral("/media/a b.webm"));
     EXPECT_TRUE(real->calls.contains(QStringLiteral("setSource:/media/a b.webm")));
@@ -172,10 +172,10 @@ TEST_F(FrmScreenEngines, QuotedPathsLoseTheirQuotes) {
 }
 
 TEST_F(FrmScreenEngines, ProgressFromEitherEngine) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     QSignalSpy progress(screen.get(), &frmScreen::JinDu);
     ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     real->length = 7200000;
     emit real->positionChanged(3725400, 7200000);
     emit real->positionChanged(3725900, 7200000);  // same second: no second report
@@ -188,10 +188,10 @@ TEST_F(FrmScreenEngines, ProgressFromEitherEngine) {
     EXPECT_EQ(screen->lngFileLength(), 7200);
     EXPECT_EQ(frmScreen::strGetTimStringBySecValue(360000), QStringLiteral("100:00:00"));
 
-    build(3);
+    build(EngineRule::MediaPlayerOnly);
     QSignalSpy mediaProgress(screen.get(), &frmScreen::JinDu);
     ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     media->position = 15.4;
     ASSERT_TRUE(mediaProgress.wait(3000));
     EXPECT_EQ(mediaProgress.last().at(0).toLongLong(), 26);
@@ -201,7 +201,7 @@ TEST_F(FrmScreenEngines, ProgressFromEitherEngine) {
 }
 
 TEST_F(FrmScreenEngines, VolumeMuteAndSeekReachBothEngines) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     screen->setBoolMute(true);
     screen->setIntVolume(70);
     EXPECT_FALSE(screen->boolMute());
@@ -214,7 +214,7 @@ TEST_F(FrmScreenEngines, VolumeMuteAndSeekReachBothEngines) {
     EXPECT_EQ(screen->lngJinDu(), 42);
 
     ASSERT_TRUE(loadAndPlay());  // from a stop the RealPlayer seeks to the set position once it plays
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     EXPECT_TRUE(real->calls.contains(QStringLiteral("setPositionMs:0")));
     EXPECT_EQ(real->calls.last(), QStringLiteral("setMute:0"));
 }

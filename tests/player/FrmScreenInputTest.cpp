@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "ScopedMonitorSource.h"
 #include "ScreenFixture.h"
+#include "support/ScopedMonitorSource.h"
 
 namespace {
 void send(QWidget* target, QEvent::Type type, Qt::MouseButton button) {
@@ -36,7 +36,7 @@ MonitorInfo monitor(const char* name, QRect rect, bool primary) {
 class FrmScreenInput : public ScreenFixture {};
 
 TEST_F(FrmScreenInput, AClickIsRaised280MillisecondsAfterTheButtonWentUp) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     QSignalSpy clicks(screen.get(), &frmScreen::ClickPlayer);
     click(screen.get());
     EXPECT_TRUE(clicks.isEmpty());
@@ -46,7 +46,7 @@ TEST_F(FrmScreenInput, AClickIsRaised280MillisecondsAfterTheButtonWentUp) {
 }
 
 TEST_F(FrmScreenInput, ADoubleClickOnAWindowRaisesOnlyTheDoubleClick) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     QSignalSpy clicks(screen.get(), &frmScreen::ClickPlayer);
     QSignalSpy doubles(screen.get(), &frmScreen::DbClickPlayer);
     doubleClick(screen.get());
@@ -68,7 +68,7 @@ TEST_F(FrmScreenInput, ADoubleClickOnAWindowRaisesOnlyTheDoubleClick) {
 }
 
 TEST_F(FrmScreenInput, TheContextMenuFollowsTheState) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     click(screen.get(), Qt::RightButton);
     EXPECT_TRUE(screen->mnuPopuMenu->isVisible());
     EXPECT_TRUE(screen->mnuPlay->isEnabled());
@@ -81,7 +81,7 @@ TEST_F(FrmScreenInput, TheContextMenuFollowsTheState) {
     screen->mnuPopuMenu->hide();
 
     ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(frmScreen::kStatePlaying));
+    ASSERT_TRUE(waitForState(PlayState::Playing));
     screen->setBoolMute(true);
     screen->popuCtrlMenu();
     EXPECT_FALSE(screen->mnuPlay->isEnabled());
@@ -101,7 +101,7 @@ TEST_F(FrmScreenInput, TheContextMenuFollowsTheState) {
 
 TEST_F(FrmScreenInput, TheFullScreenToMenuListsTheMonitorsPrimaryFirst) {
     ScopedMonitorSource screens({monitor("A", QRect(0, 0, 1920, 1080), true)});
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     screen->createScreenListMenu();
     ASSERT_EQ(screen->mnuScreenX.size(), 1u);
     EXPECT_EQ(screen->mnuScreenX[0]->text(), QStringLiteral("主屏幕"));

@@ -8,7 +8,7 @@
 class FrmScreenTwoScreens : public ScreenFixture {};
 
 TEST_F(FrmScreenTwoScreens, FullScreenTakesTheMonitorAndLeavingRestoresTheWindow) {
-    build(2);
+    build(EngineRule::RealPlayerOnly);
     const QRect normal(200, 150, 700, 400);
     screen->setGeometry(normal);
     QTest::qWait(20);

@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 #include <QtEndian>
 
-#include "InstanceRecord.h"
-#include "M1.h"
+#include "app/M1.h"
+#include "handover/InstanceRecord.h"
 
 using namespace instancerecord;
 

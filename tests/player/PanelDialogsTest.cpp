@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "M1Windows.h"
 #include "PanelFixture.h"
-#include "frmAbout.h"
-#include "frmMsgBox.h"
+#include "forms/M1Windows.h"
+#include "forms/frmAbout.h"
+#include "forms/frmMsgBox.h"
 
 // Catches what would open in the user's browser or mail program.
 class UrlRecorder : public QObject {
@@ -60,7 +60,7 @@ TEST_F(PanelDialogs, ExitAsksFirstAndEndsOnlyOnYes) {
 
     onNextModal<frmMsgBox>([](frmMsgBox* box) { box->cmdYes->click(); });
     panel->mnuExit2->trigger();
-    EXPECT_EQ(exits, 1);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return exits == 1; }, 5000));
 }
 
 TEST_F(PanelDialogs, TheAboutBoxAndTheManualOpenInTheUsersPrograms) {

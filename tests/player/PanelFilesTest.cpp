@@ -3,9 +3,9 @@
 #include <QSet>
 #include <QUrl>
 
-#include "FileAdding.h"
 #include "PanelFixture.h"
-#include "frmMsgBox.h"
+#include "forms/FileAdding.h"
+#include "forms/frmMsgBox.h"
 
 class PanelFiles : public PanelFixture {
   protected:
@@ -77,6 +77,6 @@ TEST_F(PanelFiles, BatchesAddedAtOnceKeepDistinctKeys) {
     for (long i = 1; i <= 40; ++i) keys.insert(playList.objGetAItem(i)->strFlag);
     EXPECT_EQ(keys.size(), 40);
     const QString last = playList.objGetAItem(40)->strFlag;
-    panel->setPLItemStateByKey(last, 1);
+    panel->setPLItemStateByKey(last, RowState::Selected);
     EXPECT_TRUE(row(39)->isSelected());
 }

@@ -14,14 +14,15 @@
 #include <functional>
 #include <memory>
 
-#include "Controler.h"
-#include "PlayList.h"
-#include "SysConfig.h"
-#include "TempDatabase.h"
-#include "engines/ScriptedEngines.h"
-#include "frmHide.h"
-#include "frmMain.h"
-#include "frmScreen.h"
+#include "control/Controler.h"
+#include "forms/ControlerWiring.h"
+#include "forms/frmHide.h"
+#include "forms/frmMain.h"
+#include "forms/frmScreen.h"
+#include "model/PlayList.h"
+#include "model/SysConfig.h"
+#include "support/ScriptedEngines.h"
+#include "support/TempDatabase.h"
 
 // The control panel wired as start-up wires it: the real controller on a settings database in a temporary
 // folder, a real play list, the tray window, and a screen window on scripted engines. The engine rule is 3
@@ -42,12 +43,12 @@ class PanelFixture : public ::testing::Test {
         screen->show();
         tray = std::make_unique<frmHide>(&controler);
         panel = std::make_unique<frmMain>(&controler);
-        controler.setReferences(tray.get(), panel.get(), screen.get(), &playList);
-        config()->setLngPlayRuler(3);
-        config()->setLngRecyclePlayType(3);
+        wireControler(controler, tray.get(), panel.get(), screen.get(), &playList);
+        config()->setLngPlayRuler(EngineRule::MediaPlayerOnly);
+        config()->setLngRecyclePlayType(PlayRule::InOrder);
         config()->setBoolPlayNextOnErr(false);
         config()->setBoolPopuMainFaceForErr(false);
-        screen->setLngPlayRuler(3);
+        screen->setLngPlayRuler(EngineRule::MediaPlayerOnly);
         panel->show();
         panel->initializeFace();
         panel->setFaceBySysConfigPara();
@@ -91,7 +92,7 @@ class PanelFixture : public ::testing::Test {
 
     bool waitPlaying(const QString& path, int timeoutMs = 5000) {
         return QTest::qWaitFor(
-            [&] { return screen->lngState() == frmScreen::kStatePlaying && screen->strFilePath() == path; },
+            [&] { return screen->lngState() == PlayState::Playing && screen->strFilePath() == path; },
             timeoutMs);
     }
 

@@ -2,8 +2,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "ControlTag.h"
 #include "PanelFixture.h"
+#include "forms/ControlTag.h"
 
 class PanelList : public PanelFixture {
   protected:
@@ -47,7 +47,7 @@ TEST_F(PanelList, DeletingCheckedRowsThatHoldThePlayItemStopsOnItsNeighbour) {
     EXPECT_EQ(panel->labFileCount->text(), QStringLiteral("2"));
     expectRowsMirrorThePlayList();
     EXPECT_TRUE(rowBold(0));
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_EQ(screen->strFilePath(), paths[1]);
     EXPECT_EQ(stateWord(), QStringLiteral("停止: "));
 }

@@ -14,7 +14,7 @@ const QString kMediaOnlyFailed =
 class PanelPlayRules : public PanelFixture {};
 
 TEST_F(PanelPlayRules, ListLoopWrapsFromTheLastItemAndMovesTheMarks) {
-    config()->setLngRecyclePlayType(2);
+    config()->setLngRecyclePlayType(PlayRule::ListLoop);
     const QStringList paths = addFiles(3);
     playRow(2);
     ASSERT_TRUE(waitPlaying(paths[2]));
@@ -39,7 +39,7 @@ TEST_F(PanelPlayRules, InOrderStopsAfterTheLastItemAndShowsThePanel) {
 
     mediaEnds();
     QTest::qWait(100);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_EQ(stateWord(), kStopped);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_TRUE(rowBold(1));
@@ -47,7 +47,7 @@ TEST_F(PanelPlayRules, InOrderStopsAfterTheLastItemAndShowsThePanel) {
 }
 
 TEST_F(PanelPlayRules, RepeatOneRestartsTheSameItem) {
-    config()->setLngRecyclePlayType(1);
+    config()->setLngRecyclePlayType(PlayRule::RepeatOne);
     const QStringList paths = addFiles(3);
     playRow(1);
     ASSERT_TRUE(waitPlaying(paths[1]));
@@ -75,15 +75,15 @@ TEST_F(PanelPlayRules, NextAndPreviousWrapWhateverTheRule) {
 }
 
 TEST_F(PanelPlayRules, TheRuleButtonCyclesAndRepeatOneDoesNotSurviveARestart) {
-    config()->setLngRecyclePlayType(1);
+    config()->setLngRecyclePlayType(PlayRule::RepeatOne);
     panel->setFaceBySysConfigPara();
     EXPECT_EQ(panel->cmdRecyclePlayPL->text(), QStringLiteral("列表循环"));
-    EXPECT_EQ(config()->lngRecyclePlayType(), 2);
+    EXPECT_EQ(config()->lngRecyclePlayType(), PlayRule::ListLoop);
 
     const std::pair<const char*, const char*> faces[] = {{"顺序播放", "正处于顺序播放模式"},
                                                          {"单曲循环", "正处于单曲循环播放模式"},
                                                          {"列表循环", "正处于列表循环播放模式"}};
-    const int rules[] = {3, 1, 2};
+    const PlayRule rules[] = {PlayRule::InOrder, PlayRule::RepeatOne, PlayRule::ListLoop};
     for (int i = 0; i < 3; ++i) {
         panel->cmdRecyclePlayPL->click();
         EXPECT_EQ(config()->lngRecyclePlayType(), rules[i]);
@@ -91,12 +91,12 @@ TEST_F(PanelPlayRules, TheRuleButtonCyclesAndRepeatOneDoesNotSurviveARestart) {
         EXPECT_EQ(panel->cmdRecyclePlayPL->toolTip(), QString::fromUtf8(faces[i].second));
     }
 
-    config()->setLngRecyclePlayType(7);  // an unknown rule shows, and later behaves, as in order
+    config()->setLngRecyclePlayType(PlayRule{7});  // an unknown rule shows, and later behaves, as in order
     panel->setFaceBySysConfigPara();
     EXPECT_EQ(panel->cmdRecyclePlayPL->text(), QStringLiteral("顺序播放"));
-    EXPECT_EQ(config()->lngRecyclePlayType(), 7);
+    EXPECT_EQ(config()->lngRecyclePlayType(), PlayRule{7});
     panel->cmdRecyclePlayPL->click();
-    EXPECT_EQ(config()->lngRecyclePlayType(), 1);
+    EXPECT_EQ(config()->lngRecyclePlayType(), PlayRule::RepeatOne);
 }
 
 class PanelPlayErrors : public PanelFixture {};
@@ -131,7 +131,7 @@ TEST_F(PanelPlayErrors, WithoutPlayNextAFailureStopsOnTheFollowingItem) {
     ASSERT_TRUE(mediaFails());
     QTest::qWait(100);
     EXPECT_EQ(rowCount(), 2);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_EQ(screen->strFilePath(), paths[2]);
     EXPECT_EQ(stateWord(), kStopped);
     EXPECT_TRUE(rowBold(1));
@@ -141,7 +141,7 @@ TEST_F(PanelPlayErrors, AFailingLastItemUnderListLoopWrapsOnlyWithPlayNext) {
     for (const bool playNext : {true, false}) {
         SCOPED_TRACE(playNext);
         panel->mnuClearPL->trigger();
-        config()->setLngRecyclePlayType(2);
+        config()->setLngRecyclePlayType(PlayRule::ListLoop);
         config()->setBoolPlayNextOnErr(playNext);
         const QStringList paths = addFiles(3, playNext ? 0 : 10);
         playRow(2);
@@ -155,7 +155,7 @@ TEST_F(PanelPlayErrors, AFailingLastItemUnderListLoopWrapsOnlyWithPlayNext) {
             EXPECT_FALSE(rowBold(1));
         } else {
             QTest::qWait(100);
-            EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+            EXPECT_EQ(screen->lngState(), PlayState::Stopped);
             EXPECT_EQ(stateWord(), kStopped);
         }
     }
@@ -171,7 +171,7 @@ TEST_F(PanelPlayErrors, AFailingOnlyItemEmptiesTheListStopsAndShowsThePanel) {
     EXPECT_EQ(rowCount(), 0);
     EXPECT_EQ(panel->labFileCount->text(), QStringLiteral("0"));
     EXPECT_EQ(playList.lngListCount(), 0);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_TRUE(screen->strFilePath().isEmpty());
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->lvPlayErrLogList->topLevelItemCount(), 1);

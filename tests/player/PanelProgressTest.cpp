@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "ControlTag.h"
 #include "PanelFixture.h"
-#include "ScopedMonitorSource.h"
+#include "forms/ControlTag.h"
+#include "support/ScopedMonitorSource.h"
 
 class PanelProgress : public PanelFixture {
   protected:
@@ -38,7 +38,7 @@ TEST_F(PanelProgress, SetJinDuSkipsAZeroLengthAndKeepsWhatMinusOneAndXLeaveOut) 
     EXPECT_EQ(panel->labSlidMax->text(), QStringLiteral("200秒"));
     EXPECT_EQ(lenText(), QStringLiteral("00:02:00"));
 
-    panel->setFaceToAPlayState(3, false);
+    panel->setFaceToAPlayState(FaceState::Stopped, false);
     EXPECT_EQ(panel->sldJinDu->value(), 0);
     EXPECT_EQ(posText(), QStringLiteral("00:00:00"));
     EXPECT_EQ(panel->sldJinDu->maximum(), 200);
@@ -80,7 +80,7 @@ TEST_F(PanelProgress, SeekingWhilePausedResumesAndOtherwiseOnlyMoves) {
     const QStringList paths = addFiles(1);
     ASSERT_TRUE(waitPlaying(paths[0]));
     panel->cmdPlay->click();
-    ASSERT_EQ(screen->lngState(), frmScreen::kStatePaused);
+    ASSERT_EQ(screen->lngState(), PlayState::Paused);
     EXPECT_EQ(stateWord(), QStringLiteral("暂停播放: "));
     EXPECT_EQ(panel->cmdPlay->text(), QStringLiteral("播放"));
     const int plays = media->countOf(QStringLiteral("play"));
@@ -97,7 +97,7 @@ TEST_F(PanelProgress, SeekingWhilePausedResumesAndOtherwiseOnlyMoves) {
     controler.setJinDu(5);
     QTest::qWait(50);
     EXPECT_EQ(media->countOf(QStringLiteral("play")), plays + 1);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
 }
 
 TEST_F(PanelProgress, TheEngineRuleIsOnlyStoredWhenStoppedAndRestartsPlayback) {
@@ -107,38 +107,39 @@ TEST_F(PanelProgress, TheEngineRuleIsOnlyStoredWhenStoppedAndRestartsPlayback) {
     ASSERT_EQ(panel->comboPlayRuler->itemData(0).toInt(), 2);
 
     emit panel->comboPlayRuler->activated(0);
-    EXPECT_EQ(panel->lngCurrentPlayRuler(), 2);
-    EXPECT_EQ(config()->lngPlayRuler(), 2);
-    EXPECT_EQ(screen->lngPlayRuler(), 2);
+    EXPECT_EQ(panel->lngCurrentPlayRuler(), EngineRule::RealPlayerOnly);
+    EXPECT_EQ(config()->lngPlayRuler(), EngineRule::RealPlayerOnly);
+    EXPECT_EQ(screen->lngPlayRuler(), EngineRule::RealPlayerOnly);
     QTest::qWait(50);
-    EXPECT_EQ(screen->lngState(), frmScreen::kStateStopped);
+    EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     EXPECT_EQ(real->countOf(QStringLiteral("play")), 0);
 
     panel->cmdPlay->click();
     ASSERT_TRUE(waitPlaying(paths[0]));
-    EXPECT_EQ(screen->lngCurrentEngine(), frmScreen::kEngineReal);
+    EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::RealPlayer);
     const int mediaPlays = media->countOf(QStringLiteral("play"));
     emit panel->comboPlayRuler->activated(panel->comboPlayRuler->findData(3));
-    EXPECT_EQ(config()->lngPlayRuler(), 3);
+    EXPECT_EQ(config()->lngPlayRuler(), EngineRule::MediaPlayerOnly);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return media->countOf(QStringLiteral("play")) == mediaPlays + 1; }, 5000));
     ASSERT_TRUE(waitPlaying(paths[0]));
-    EXPECT_EQ(screen->lngCurrentEngine(), frmScreen::kEngineMedia);
+    EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::MediaPlayer);
     EXPECT_EQ(stateWord(), QStringLiteral("正在播放: "));
 }
 
 TEST_F(PanelProgress, TheStoredRulesAndPositionAreShownAtSetUp) {
-    config()->setLngPlayRuler(1);
+    config()->setLngPlayRuler(EngineRule::PreferMediaPlayer);
     config()->setIntVolumeValue(64);
     config()->setBoolSavePlayList(true);
     config()->setLngCurrentPlayItemLen(300);
     config()->setLngCurrentPlayPosition(75);
     panel->initializeFace();
-    EXPECT_EQ(config()->lngPlayRuler(), 1);  // showing the first entry stores nothing
+    EXPECT_EQ(config()->lngPlayRuler(),
+              EngineRule::PreferMediaPlayer);  // showing the first entry stores nothing
     EXPECT_EQ(config()->intVolumeValue(), 64);
     panel->setFaceBySysConfigPara();
     EXPECT_EQ(panel->comboPlayRuler->currentData().toInt(), 1);
-    EXPECT_EQ(panel->lngCurrentPlayRuler(), 1);
+    EXPECT_EQ(panel->lngCurrentPlayRuler(), EngineRule::PreferMediaPlayer);
     EXPECT_EQ(panel->sldVolume->value(), 64);
     EXPECT_EQ(panel->lngGetMovieLen(), 300);
     EXPECT_EQ(panel->lngGetJinDu(), 75);

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "PlayList.h"
-#include "TempDatabase.h"
+#include "model/PlayList.h"
+#include "support/TempDatabase.h"
 
 namespace {
 MoviePtr item(const QString& flag, const QString& path) {
@@ -61,7 +61,7 @@ TEST(PlayListStorage, PlayMarksAsStored) {
     ASSERT_TRUE(list.boolGetPlayListFromPLDB(error));
     EXPECT_TRUE(list.objGetAItem(1)->boolIsPlayItem && list.objGetAItem(2)->boolIsPlayItem);
     MoviePtr old;
-    int state = 0;
+    StepState state = StepState::Chosen;
     list.objGetNextPalyItem(false, old, state);
     EXPECT_EQ(old->strFlag, QStringLiteral("F1"));
     EXPECT_FALSE(list.objGetAItem(1)->boolIsPlayItem);

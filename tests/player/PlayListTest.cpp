@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PlayList.h"
+#include "model/PlayList.h"
 
 namespace {
 MoviePtr item(const QString& flag) {
@@ -68,24 +68,24 @@ TEST(PlayList, DeletingMovesBothMarksToTheNeighbour) {
 TEST(PlayList, SteppingForwardAndBack) {
     PlayList list = listOf({"A", "B", "C"});
     MoviePtr old;
-    int state = 0;
+    StepState state = StepState::Chosen;
     EXPECT_EQ(flagOf(list.objGetNextPalyItem(false, old, state)), QStringLiteral("B"));
     EXPECT_EQ(flagOf(old), QStringLiteral("A"));
     list.objGetNextPalyItem(false, old, state);
     EXPECT_FALSE(list.objGetNextPalyItem(false, old, state));
-    EXPECT_EQ(state, PlayList::kStateAtLast);
+    EXPECT_EQ(state, StepState::AtLast);
     EXPECT_EQ(flagOf(list.objGetPlayItem()), QStringLiteral("C"));
-    state = 0;
+    state = StepState::Chosen;
     EXPECT_EQ(flagOf(list.objGetNextPalyItem(true, old, state)), QStringLiteral("A"));
-    EXPECT_EQ(state, 0);
+    EXPECT_EQ(state, StepState::Chosen);
     EXPECT_FALSE(list.objGetPreviousPalyItem(false, old, state));
-    EXPECT_EQ(state, PlayList::kStateAtFirst);
+    EXPECT_EQ(state, StepState::AtFirst);
     EXPECT_EQ(flagOf(list.objGetPreviousPalyItem(true, old, state)), QStringLiteral("C"));
 
     PlayList empty;
-    state = 0;
+    state = StepState::Chosen;
     EXPECT_FALSE(empty.objGetNextPalyItem(true, old, state));
-    EXPECT_EQ(state, PlayList::kStateEmpty);
+    EXPECT_EQ(state, StepState::Empty);
 
     PlayList one = listOf({"A"});
     EXPECT_EQ(flagOf(one.objGetNextPalyItem(true, old, state)), QStringLiteral("A"));
@@ -96,7 +96,7 @@ TEST(PlayList, SteppingWithoutAPlayItemStartsAtAnEnd) {
     PlayList list = listOf({"A", "B", "C"});
     list.objGetAItem(1)->boolIsPlayItem = false;
     MoviePtr old;
-    int state = 0;
+    StepState state = StepState::Chosen;
     EXPECT_EQ(flagOf(list.objGetNextPalyItem(false, old, state)), QStringLiteral("A"));
     EXPECT_FALSE(old);
     list.objGetAItem(1)->boolIsPlayItem = false;

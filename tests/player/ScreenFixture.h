@@ -7,13 +7,13 @@
 #include <QTest>
 #include <memory>
 
-#include "engines/ScriptedEngines.h"
-#include "frmScreen.h"
+#include "forms/frmScreen.h"
+#include "support/ScriptedEngines.h"
 
 // A screen window on two scripted engines, shown, with a media file that exists.
 class ScreenFixture : public ::testing::Test {
   protected:
-    void build(int rule, EngineScript realScript = {}, EngineScript mediaScript = {}) {
+    void build(EngineRule rule, EngineScript realScript = {}, EngineScript mediaScript = {}) {
         auto realEngine = std::make_unique<ScriptedRealPlayer>(realScript);
         auto mediaEngine = std::make_unique<ScriptedMediaPlayer>(mediaScript);
         real = realEngine.get();
@@ -39,7 +39,7 @@ class ScreenFixture : public ::testing::Test {
         return screen->play();
     }
 
-    bool waitForState(int state, int timeoutMs = 5000) {
+    bool waitForState(PlayState state, int timeoutMs = 5000) {
         return QTest::qWaitFor([&] { return screen->lngState() == state; }, timeoutMs);
     }
 

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "SysConfig.h"
-#include "TempDatabase.h"
+#include "model/SysConfig.h"
+#include "support/TempDatabase.h"
 
 namespace {
 SysConfig loaded(const TempDatabase& db, bool* answer = nullptr) {
@@ -15,9 +15,9 @@ SysConfig loaded(const TempDatabase& db, bool* answer = nullptr) {
 }
 
 void expectDefaults(const SysConfig& c) {
-    EXPECT_EQ(c.lngRecyclePlayType(), 3);
+    EXPECT_EQ(c.lngRecyclePlayType(), PlayRule::InOrder);
     EXPECT_EQ(c.intVolumeValue(), 30);
-    EXPECT_EQ(c.lngPlayRuler(), 2);
+    EXPECT_EQ(c.lngPlayRuler(), EngineRule::RealPlayerOnly);
     EXPECT_FALSE(c.boolScreenSaver());
     EXPECT_EQ(c.lngSSDelayMinute(), 5);
     EXPECT_FALSE(c.boolPopuMainFaceForErr());
@@ -50,9 +50,9 @@ TEST(SysConfig, SavesAndLoadsEveryValue) {
     TempDatabase db;
     SysConfig config;
     config.setStrDBFilePath(db.path());
-    config.setLngRecyclePlayType(1);
+    config.setLngRecyclePlayType(PlayRule::RepeatOne);
     config.setIntVolumeValue(77);
-    config.setLngPlayRuler(0);
+    config.setLngPlayRuler(EngineRule::PreferRealPlayer);
     config.setBoolScreenSaver(true);
     config.setStrScrSavProcName(QStringLiteral("sarnwick"));
     config.setLngSSDelayMinute(12);
@@ -67,9 +67,9 @@ TEST(SysConfig, SavesAndLoadsEveryValue) {
     bool answer = false;
     const SysConfig back = loaded(db, &answer);
     EXPECT_TRUE(answer);
-    EXPECT_EQ(back.lngRecyclePlayType(), 1);
+    EXPECT_EQ(back.lngRecyclePlayType(), PlayRule::RepeatOne);
     EXPECT_EQ(back.intVolumeValue(), 77);
-    EXPECT_EQ(back.lngPlayRuler(), 0);
+    EXPECT_EQ(back.lngPlayRuler(), EngineRule::PreferRealPlayer);
     EXPECT_TRUE(back.boolScreenSaver());
     EXPECT_EQ(back.strScrSavProcName(), QStringLiteral("sarnwick"));
     EXPECT_EQ(back.lngSSDelayMinute(), 12);
@@ -80,7 +80,7 @@ TEST(SysConfig, SavesAndLoadsEveryValue) {
     EXPECT_EQ(back.lngCurrentPlayItemLen(), 5400);
 
     // A second save updates the one row; an out-of-range play rule is written as 3.
-    config.setLngRecyclePlayType(9);
+    config.setLngRecyclePlayType(PlayRule{9});
     config.setStrScrSavProcName(QString());
     ASSERT_TRUE(config.boolSaveData());
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from sys")).toInt(), 1);
@@ -93,8 +93,8 @@ TEST(SysConfig, ReadRules) {
     TempDatabase db;
     db.exec(QStringLiteral("insert into sys values (0, 55, 7, 2, '   ', 3, 1, 0, 1, 10, '')"));
     const SysConfig c = loaded(db);
-    EXPECT_EQ(c.lngRecyclePlayType(), 3);
-    EXPECT_EQ(c.lngPlayRuler(), 2);
+    EXPECT_EQ(c.lngRecyclePlayType(), PlayRule::InOrder);
+    EXPECT_EQ(c.lngPlayRuler(), EngineRule::RealPlayerOnly);
     EXPECT_FALSE(c.boolScreenSaver());
     EXPECT_EQ(c.strScrSavProcName(), QStringLiteral(" "));
     EXPECT_EQ(c.lngCurrentPlayItemLen(), 0);
@@ -103,8 +103,8 @@ TEST(SysConfig, ReadRules) {
         QStringLiteral("update sys set recycle_play = 2, scr_sav_proc_name = ' ', play_ruler = 3, "
                        "volume_value = '12.5'"));
     SysConfig again = loaded(db);
-    EXPECT_EQ(again.lngRecyclePlayType(), 2);
-    EXPECT_EQ(again.lngPlayRuler(), 3);
+    EXPECT_EQ(again.lngRecyclePlayType(), PlayRule::ListLoop);
+    EXPECT_EQ(again.lngPlayRuler(), EngineRule::MediaPlayerOnly);
     EXPECT_EQ(again.intVolumeValue(), 12);
     EXPECT_EQ(again.strScrSavProcName(), QStringLiteral(" "));
     ASSERT_TRUE(again.boolSaveData());
@@ -136,9 +136,9 @@ TEST(SysConfig, AMissingColumnRefusesTheSaveWhole) {
     db.exec(QStringLiteral("drop table sys; create table sys (recycle_play integer, volume_value integer)"));
     db.exec(QStringLiteral("insert into sys values (1, 40)"));
     SysConfig config = loaded(db);
-    EXPECT_EQ(config.lngRecyclePlayType(), 1);
+    EXPECT_EQ(config.lngRecyclePlayType(), PlayRule::RepeatOne);
     EXPECT_EQ(config.intVolumeValue(), 40);
-    EXPECT_EQ(config.lngPlayRuler(), 2);
+    EXPECT_EQ(config.lngPlayRuler(), EngineRule::RealPlayerOnly);
     config.setIntVolumeValue(10);
     EXPECT_FALSE(config.boolSaveData());
     EXPECT_EQ(db.scalar(QStringLiteral("select volume_value from sys")).toInt(), 40);

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "PanelFixture.h"
-#include "frmAbout.h"
-#include "frmMsgBox.h"
+#include "forms/frmAbout.h"
+#include "forms/frmMsgBox.h"
 
 namespace {
 QImage picture(const QIcon& icon) {
@@ -54,7 +54,7 @@ TEST_F(TrayWindow, ExitAsksOverThePanelAndEndsOnlyOnYes) {
 
     onNextModal<frmMsgBox>([](frmMsgBox* box) { box->cmdYes->click(); });
     tray->mnuExit->trigger();
-    EXPECT_EQ(exits, 1);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return exits == 1; }, 5000));
 }
 
 TEST_F(TrayWindow, TheAboutBoxAndTheMessageBoxShowTheTrayIcon) {

@@ -15,8 +15,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "engines/EngineLoader.h"
-#include "frmScreen.h"
+#include "engines/loader/EngineLoader.h"
+#include "forms/frmScreen.h"
 
 namespace {
 // The rainbow band of the test picture: dozens of colours, where the bars above it have a handful.
@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     screen.setWindowFlag(Qt::FramelessWindowHint);
     screen.setGeometry(0, 0, 1280, 720);
     screen.show();
-    screen.setLngPlayRuler(real ? 2 : 3);
-    screen.setIntVolume(30);
+    screen.setLngPlayRuler(real ? EngineRule::RealPlayerOnly : EngineRule::MediaPlayerOnly);
+    screen.setIntVolume(kDefaultVolume);
 
     QElapsedTimer sincePlay;
     QTimer watch;
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         QTimer* playing = new QTimer(&app);
         playing->setInterval(10);
         QObject::connect(playing, &QTimer::timeout, [&] {
-            if (screen.lngState() != frmScreen::kStatePlaying) return;
+            if (screen.lngState() != PlayState::Playing) return;
             std::printf("quitting\n");
             std::fflush(stdout);
             app.quit();

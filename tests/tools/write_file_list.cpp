@@ -9,8 +9,8 @@
 #include <QProcess>
 #include <cstdio>
 
-#include "FileListCommand.h"
-#include "MF.h"
+#include "handover/FileListCommand.h"
+#include "handover/MF.h"
 
 namespace {
 void printLine(const QString& text) {

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "MediaPlayerEngine.h"
+#include "engines/api/MediaPlayerEngine.h"
 
 class PlaybinPipeline;
 class VideoOverlayWidget;

@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <cstring>
 
-#include "EnginePlugin.h"
 #include "GStreamerMediaPlayer.h"
+#include "engines/api/EnginePlugin.h"
 
 extern "C" {
 Q_DECL_EXPORT bool kestrune_engine_start(char* version, std::size_t size) {

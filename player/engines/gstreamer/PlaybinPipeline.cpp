@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "EnginePlugin.h"
+#include "engines/api/EnginePlugin.h"
 
 Q_LOGGING_CATEGORY(lcGStreamerEngine, "kestrune.engine.gstreamer")
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "MpvHandle.h"
-#include "RealPlayerEngine.h"
+#include "engines/api/RealPlayerEngine.h"
 
 // The "RealPlayer" role on libmpv. The video is drawn into a native child widget; mpv takes no mouse input
 // there, so clicks on the video travel on to the screen window.

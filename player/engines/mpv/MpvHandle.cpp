@@ -3,7 +3,7 @@
 #include <clocale>
 #include <vector>
 
-#include "EnginePlugin.h"
+#include "engines/api/EnginePlugin.h"
 
 namespace {
 struct Option {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "EnginePlugin.h"
 #include "MpvEngine.h"
+#include "engines/api/EnginePlugin.h"
 
 extern "C" {
 

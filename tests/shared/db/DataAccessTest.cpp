@@ -7,8 +7,8 @@
 #include <chrono>
 #include <thread>
 
-#include "TempDatabase.h"
 #include "db/DataAccess.h"
+#include "support/TempDatabase.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "TempDatabase.h"
 #include "db/SettingsDatabase.h"
+#include "support/TempDatabase.h"
 
 TEST(SettingsDatabase, CreatesTheFourTablesForTheUserAlone) {
     TempDatabase db;

@@ -2,11 +2,11 @@
 
 #include <QWindow>
 
-#include "ScopedMonitorSource.h"
 #include "monitors/AimMonitor.h"
 #include "monitors/MonitorNames.h"
 #include "monitors/cMonitors.h"
 #include "monitors/cMonitors2.h"
+#include "support/ScopedMonitorSource.h"
 
 namespace {
 // A monitor with a 40-pixel panel along its bottom edge.

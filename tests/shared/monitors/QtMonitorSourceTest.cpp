@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "monitors/AimMonitor.h"
-#include "monitors/QtMonitorSource.h"
 #include "monitors/cMonitors.h"
+#include "platform/QtMonitorSource.h"
 
 // Runs on the offscreen platform configured with two screens side by side: L (1280x720) and R (1920x1080).
 TEST(QtMonitorSource, ReportsQtScreensInQtOrder) {

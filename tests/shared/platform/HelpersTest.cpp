@@ -2,10 +2,10 @@
 
 #include <QDateTime>
 
-#include "Movie.h"
-#include "platform/ProgramPaths.h"
-#include "platform/Rounding.h"
-#include "platform/TextHelpers.h"
+#include "base/ProgramPaths.h"
+#include "base/Rounding.h"
+#include "base/TextHelpers.h"
+#include "model/Movie.h"
 #include "platform/Twips.h"
 
 TEST(Helpers, TimeText) {

@@ -1,0 +1,192 @@
+#include "M1.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+#include <QGuiApplication>
+#include <QLocalSocket>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <csignal>
+
+#include "base/Product.h"
+#include "base/ProgramPaths.h"
+#include "base/Rounding.h"
+#include "db/SettingsDatabase.h"
+#include "forms/ControlerWiring.h"
+#include "forms/FileAdding.h"
+#include "handover/FileListCommand.h"
+#include "handover/InstanceChannel.h"
+#include "handover/InstanceRecord.h"
+#include "handover/MF.h"
+#include "model/SysConfig.h"
+#include "monitors/AimMonitor.h"
+#include "monitors/cMonitors.h"
+
+namespace {
+constexpr int kConnectTimeoutMs = 5000;
+
+int terminationPipe[2] = {-1, -1};
+
+void onTerminationSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(terminationPipe[1], &byte, 1);
+}
+}  // namespace
+
+M1::M1(const QString& strProgramFolder) : m_strProgramFolder(strProgramFolder) {}
+
+// The screen window goes first: its last events still reach a controller and a panel that exist.
+M1::~M1() {
+    m_instanceServer.reset();
+    m_frmScreen.reset();
+    m_frmMain.reset();
+    m_frmHide.reset();
+    m_objControler.reset();
+}
+
+void M1::Main(const QString& strCommandLine) {
+    m_strAssocConfigPath = strPathInFolderIgnoringCase(m_strProgramFolder, QStringLiteral("sysconfig"));
+    m_strAssocAppFolder = strParentFolder(m_strProgramFolder) + QStringLiteral("/FileAssocia");
+    m_strAssocIcoFolder = m_strAssocAppFolder;
+
+    if (!m_instanceLock.boolAcquire()) {
+        handOverToRunningPlayer(strCommandLine);
+        m_boolHandedOver = true;
+        return;
+    }
+
+    auto enginePreload = std::make_unique<EnginePreload>(m_strProgramFolder + QStringLiteral("/engines"));
+    QString ignored;
+    settingsdb::boolCreateIfMissing(m_strProgramFolder, ignored);
+    const QString databasePath = settingsdb::strPathInProgramFolder(m_strProgramFolder);
+
+    m_objPlayList = std::make_unique<PlayList>();
+    m_objPlayList->setStrPLDBFilePath(databasePath);
+    m_objControler = std::make_unique<Controler>();
+    m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
+    SysConfig& config = *m_objControler->objSysConfig();
+
+    m_frmHide = std::make_unique<frmHide>(m_objControler.get());
+    m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
+    // The tray window's channel: later starts reach this player from here on.
+    m_instanceServer =
+        std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
+    if (!m_instanceServer->boolListen(ignored))
+        qWarning("brandock: other starts cannot reach this player: %s", qPrintable(ignored));
+
+    enginePreload.reset();
+    m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
+    m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayer(), m_engines->createMediaPlayer());
+    m_frmScreen->setWindowTitle(QLatin1String(kProductName));
+    placeScreenWindow();
+    m_frmScreen->show();
+    m_frmScreen->setIntVolume(kDefaultVolume);
+
+    m_frmMain = std::make_unique<frmMain>(m_objControler.get());
+    m_frmMain->show();
+    wireControler(*m_objControler, m_frmHide.get(), m_frmMain.get(), m_frmScreen.get(), m_objPlayList.get());
+    new FileDropTarget(m_frmScreen.get(), true, m_objControler.get());
+
+    if (config.boolSavePlayList()) {
+        m_objPlayList->boolGetPlayListFromPLDB(ignored);
+    } else {
+        m_objPlayList->boolSavePlayListToPLDB(ignored);
+    }
+    m_frmScreen->setIntVolume(config.intVolumeValue());
+    m_frmScreen->setLngPlayRuler(config.lngPlayRuler());
+    m_frmMain->initializeFace();
+    if (config.boolSavePlayList() && m_objPlayList->lngListCount() > 0) {
+        if (const MoviePtr playItem = m_objPlayList->objGetPlayItem()) {
+            m_frmScreen->setStrFilePath(playItem->strFilePath);
+        }
+    }
+    m_frmMain->setFaceBySysConfigPara();
+    m_boolSysReady = true;
+    if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
+}
+
+void M1::handOverToRunningPlayer(const QString& strCommandLine) {
+    QLocalSocket socket;
+    socket.connectToServer(instancechannel::strServerPath());
+    // A player that is still starting has no channel yet: this start then ends without handing anything over.
+    if (!socket.waitForConnected(kConnectTimeoutMs)) return;
+    instancechannel::sendStringToInstance(socket, QStringLiteral("-SMF"));
+    if (strCommandLine.isEmpty()) return;
+    if (strCommandLine.size() <= instancerecord::kMaxChars) {
+        instancechannel::sendStringToInstance(socket, strCommandLine);
+        return;
+    }
+    // Too long for one record: the path travels as a one-file list block, which the player reads while this
+    // start waits for its answer; the block goes once the player has handled it.
+    const QString block = QStringLiteral("KestruneHO_%1").arg(QCoreApplication::applicationPid());
+    qint32 lngFS = 0;
+    QString ignored;
+    MF::boolRemoveBlock(block);  // left behind by a start that died with this process id
+    if (!boolWriteFileListBlock(block, {strCommandLine}, lngFS, ignored)) return;
+    instancechannel::sendStringToInstance(socket, strFileListCommand(true, block, lngFS));
+    MF::boolRemoveBlock(block);
+}
+
+void M1::releaseInstance() {
+    m_instanceServer.reset();
+    m_instanceLock.release();
+}
+
+void M1::onInstanceMessage(const QString& text) {
+    if (!m_boolSysReady || m_objControler->boolShuttingDown()) return;
+    if (text == QLatin1String("-SMF")) {
+        m_objControler->showMainFace();
+    } else if (!text.isEmpty() && !m_frmHide->timDelayCallWinProc.isActive()) {
+        m_frmHide->timDelayCallWinProc.start();
+        processCommandString(text);
+    }
+}
+
+void M1::processCommandString(const QString& text) {
+    if (text.isEmpty()) return;
+    bool boolPlay = true;
+    const QStringList list = commandFileList(text, boolPlay);
+    // A file-list command that cannot be served (fields missing, size not a number, no block) adds nothing.
+    if (list.size() > 1) m_objControler->BatchAddMovie(list, boolPlay);
+}
+
+void M1::placeScreenWindow() {
+    AimMonitor aim;
+    aim.GetAimMonitorIndex();
+    // The screen window offers no close command: it lives until the player exits.
+    m_frmScreen->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowMinMaxButtonsHint);
+    m_frmScreen->setLngMaxTop(aim.Top());
+    m_frmScreen->setLngMaxLeft(aim.Left());
+    m_frmScreen->setLngMaxWidth(aim.Width());
+    m_frmScreen->setLngMaxHeight(aim.Height());
+
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QSize size = primary ? primary->size() : QSize(1024, 768);
+    m_frmScreen->setLngNormalWidth(static_cast<int>(lngRoundHalfEven(size.width() * 3.0 / 4.0)));
+    m_frmScreen->setLngNormalHeight(static_cast<int>(lngRoundHalfEven(size.height() * 3.0 / 4.0)));
+    m_frmScreen->setLngNormalTop(static_cast<int>(lngRoundHalfEven(size.height() / 8.0)));
+    m_frmScreen->setLngNormalLeft(static_cast<int>(lngRoundHalfEven(size.width() / 8.0)));
+}
+
+void M1::exitOnTerminationRequests() {
+    if (terminationPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(terminationPipe[0], &byte, 1);
+        notifier->setEnabled(false);
+        if (m_objControler) m_objControler->exitSys();
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+    if (auto* guiApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(guiApp, &QGuiApplication::commitDataRequest, this, [this] {
+            if (m_objControler) m_objControler->exitSys();
+        });
+    }
+}

@@ -1,0 +1,27 @@
+// Brandock, the player.
+#include <unistd.h>
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+
+#include "M1.h"
+#include "base/ProgramPaths.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The control panel can be hidden and the screen window closed to the tray: only exitSys ends the player.
+    app.setQuitOnLastWindowClosed(false);
+    M1 m1(strProgramFolder());
+    m1.exitOnTerminationRequests();
+    m1.Main(app.arguments().mid(1).join(QLatin1Char(' ')));
+    if (m1.boolHandedOver()) return 0;
+    // Once the list and settings are stored the player ends at once, as a program's End does: the engines
+    // are not taken down one by one (libmpv's X connection can report a window its own teardown already
+    // removed, and Xlib then ends the process with status 1 after all).
+    m1.objControler()->setProcessEnder([&m1] {
+        m1.releaseInstance();
+        std::fflush(nullptr);
+        ::_exit(0);
+    });
+    return app.exec();
+}

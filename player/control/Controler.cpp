@@ -1,0 +1,417 @@
+#include "Controler.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QTimer>
+
+#include "base/Rounding.h"
+#include "base/TextHelpers.h"
+#include "model/PlayList.h"
+#include "model/SysConfig.h"
+#include "monitors/cMonitors2.h"
+#include "platform/Services.h"
+
+Q_LOGGING_CATEGORY(lcControl, "kestrune.control")
+
+namespace {
+bool between(int value, int low, int length) {
+    return low <= value && value <= low + length;
+}
+
+// The first monitor, primary first, whose rectangle holds the pointer (edges included).
+cMonitorPtr monitorUnderPointer() {
+    const QPoint pointer = services().monitorSource->pointerPosition();
+    cMonitors2 monitors;
+    monitors.GetMonitorArray();
+    for (std::int32_t i = 1; i <= monitors.lngMonitorsCount(); ++i) {
+        const cMonitorPtr monitor = monitors.objGetAMonitorByIndex(i);
+        if (between(pointer.x(), monitor->Left(), monitor->Width()) &&
+            between(pointer.y(), monitor->Top(), monitor->Height())) {
+            return monitor;
+        }
+    }
+    return nullptr;
+}
+}  // namespace
+
+Controler::Controler(QObject* parent) : QObject(parent) {}
+
+Controler::~Controler() = default;
+
+void Controler::setInitializePram(const QString& strDBFilePath, const QString& /*strScrSavPrcsFolderPath*/) {
+    m_objSysConfig = std::make_unique<SysConfig>();
+    m_objSysConfig->setStrDBFilePath(strDBFilePath);
+    if (!m_objSysConfig->boolGetData())
+        qCWarning(lcControl) << "settings not read, running on defaults:" << strDBFilePath;
+}
+
+void Controler::setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen,
+                              PlayList* playList) {
+    m_frmHide = trayWindow;
+    m_frmMain = panel;
+    m_frmScreen = screen;
+    m_objPlayList = playList;
+}
+
+void Controler::reportFace(FaceState state) {
+    if (m_frmMain) m_frmMain->setFaceToAPlayState(state, false);
+}
+
+// ---- Exit -----------------------------------------------------------------------------------------------
+
+void Controler::exitSys() {
+    if (m_boolShuttingDown) return;
+    m_boolShuttingDown = true;
+    m_boolKeepListAtExit = m_objSysConfig && m_objSysConfig->boolSavePlayList();
+    if (m_frmMain) {
+        if (m_boolKeepListAtExit) {
+            m_objSysConfig->setLngCurrentPlayItemLen(static_cast<std::int32_t>(m_frmMain->lngGetMovieLen()));
+            m_objSysConfig->setLngCurrentPlayPosition(static_cast<std::int32_t>(m_frmMain->lngGetJinDu()));
+        }
+        m_frmMain->hideFace();
+    }
+    if (m_frmScreen) m_frmScreen->setBoolMute(false);
+    QTimer::singleShot(kExitSettleMs, this, &Controler::finishExit);
+}
+
+void Controler::finishExit() {
+    if (m_frmScreen) m_frmScreen->hideScreen();
+    if (m_frmHide) m_frmHide->unloadTray();
+    if (m_objSysConfig && !m_objSysConfig->boolSaveData())
+        qCWarning(lcControl) << "settings not stored:" << m_objSysConfig->strDBFilePath();
+    if (m_boolKeepListAtExit && m_objPlayList) {
+        QString error;
+        if (!m_objPlayList->boolSavePlayListToPLDB(error))
+            qCWarning(lcControl) << "play list not stored:" << error;
+    }
+    if (m_processEnder) {
+        m_processEnder();
+    } else {
+        QCoreApplication::exit(0);
+    }
+}
+
+// ---- Transport ------------------------------------------------------------------------------------------
+
+bool Controler::play() {
+    return m_frmScreen->play();
+}
+void Controler::pause() {
+    m_frmScreen->pause();
+}
+void Controler::stopPlay() {
+    m_frmScreen->stopPlay();
+}
+
+void Controler::setPlayRuler(EngineRule lngRule) {
+    if (boolIsEngineRule(lngRule)) m_objSysConfig->setLngPlayRuler(lngRule);
+    m_frmScreen->setLngPlayRuler(lngRule);
+}
+
+void Controler::setFilePath(const QString& strPath) {
+    m_frmScreen->setStrFilePath(strPath);
+}
+
+void Controler::setVolume(std::int16_t intVolume) {
+    m_objSysConfig->setIntVolumeValue(intVolume);
+    m_frmScreen->setIntVolume(intVolume);
+}
+
+qint64 Controler::lngGetClipLength() const {
+    return m_frmScreen->lngFileLength();
+}
+
+void Controler::setJinDu(qint64 lngSeconds) {
+    m_frmScreen->setLngJinDu(lngSeconds);
+    if (m_frmScreen->lngState() == PlayState::Paused) {
+        m_frmScreen->play();
+        reportFace(FaceState::Playing);
+    }
+}
+
+void Controler::setMute(bool boolMute) {
+    m_frmScreen->setBoolMute(boolMute);
+}
+bool Controler::boolGetMuteValue() const {
+    return m_frmScreen->boolMute();
+}
+PlayState Controler::lngScreenState() const {
+    return m_frmScreen ? m_frmScreen->lngState() : PlayState::Stopped;
+}
+
+// ---- The run configuration ------------------------------------------------------------------------------
+
+PlayRule Controler::lngRecyclePlayType() const {
+    return m_objSysConfig->lngRecyclePlayType();
+}
+void Controler::setLngRecyclePlayType(PlayRule rule) {
+    m_objSysConfig->setLngRecyclePlayType(rule);
+}
+EngineRule Controler::lngPlayRuler() const {
+    return m_objSysConfig->lngPlayRuler();
+}
+std::int16_t Controler::intVolumeValue() const {
+    return m_objSysConfig->intVolumeValue();
+}
+bool Controler::boolPlayNextOnErr() const {
+    return m_objSysConfig->boolPlayNextOnErr();
+}
+bool Controler::boolPopuMainFaceForErr() const {
+    return m_objSysConfig->boolPopuMainFaceForErr();
+}
+bool Controler::boolSavePlayList() const {
+    return m_objSysConfig->boolSavePlayList();
+}
+qint64 Controler::lngCurrentPlayPosition() const {
+    return m_objSysConfig->lngCurrentPlayPosition();
+}
+qint64 Controler::lngCurrentPlayItemLen() const {
+    return m_objSysConfig->lngCurrentPlayItemLen();
+}
+
+// ---- Play-list editing ----------------------------------------------------------------------------------
+
+MoviePtr Controler::AddAMovieToPL(const QString& strPath, MoviePtr& objListResult) {
+    const bool acceptable =
+        strPath.contains(QLatin1String("http"), Qt::CaseInsensitive) || QFileInfo(strPath).isFile();
+    if (!acceptable) return nullptr;
+    auto movie = std::make_shared<Movie>();
+    movie->strFileName = strFileNameOfPath(strPath);
+    movie->strFilePath = strPath;
+    objListResult = m_objPlayList->addAItem(movie);
+    if (movie->boolIsPlayItem) m_frmScreen->setStrFilePath(strPath);
+    return movie;
+}
+
+void Controler::BatchAddMovie(const QStringList& paths, bool boolPlayNow) {
+    std::vector<MoviePtr> batch;
+    MoviePtr batchPlayItem;
+    for (qsizetype i = 1; i < paths.size(); ++i) {
+        MoviePtr ignored;
+        MoviePtr movie = AddAMovieToPL(paths.at(i), ignored);
+        if (!movie) continue;
+        movie->strFlag += QString::number(i);
+        // The clock's key repeats for batches a few milliseconds apart: a key already held by an earlier
+        // item gets a suffix, so that every operation by key still finds this item.
+        while (m_objPlayList->lngGetIndexByItemFlag(movie->strFlag) != m_objPlayList->lngListCount())
+            movie->strFlag += QLatin1Char('_');
+        batch.push_back(movie);
+        if (movie->boolIsPlayItem) batchPlayItem = movie;
+    }
+    if (batch.empty()) return;
+    if (m_frmMain) {
+        for (const MoviePtr& movie : batch) m_frmMain->AddAMovieToFaceList(movie);
+    }
+    const auto playTheSelectedRow = [this](const MoviePtr& movie) {
+        if (m_frmMain) {
+            m_frmMain->setPLItemStateByKey(movie->strFlag, RowState::PlayItem);
+            m_frmMain->setPLItemStateByKey(movie->strFlag, RowState::Selected);
+        }
+        PlayAMovieByFlag(m_frmMain ? m_frmMain->strSelectedRowKey() : movie->strFlag);
+        reportFace(FaceState::Playing);
+    };
+    if (batchPlayItem) {
+        playTheSelectedRow(batchPlayItem);
+        return;
+    }
+    if (boolPlayNow) {
+        m_frmScreen->stopPlay();
+        reportFace(FaceState::Stopped);
+    }
+    const MoviePtr& first = batch.front();
+    MoviePtr ignored;
+    if (m_frmScreen->lngState() == PlayState::Stopped) {
+        m_objPlayList->setPlayItemByFlag(first->strFlag, ignored);
+        m_objPlayList->setActItemByFlag(first->strFlag, ignored);
+        playTheSelectedRow(first);
+    } else {
+        m_objPlayList->setActItemByFlag(first->strFlag, ignored);
+        if (m_frmMain) m_frmMain->setPLItemStateByKey(first->strFlag, RowState::Selected);
+    }
+}
+
+bool Controler::deleteAItemFromPL(const QString& strFlag, MoviePtr& oldActItem, MoviePtr& newActItem,
+                                  bool& boolWasPlayItem) {
+    return m_objPlayList->deleteAItem(strFlag, oldActItem, newActItem, boolWasPlayItem);
+}
+
+void Controler::deleteAllItemFromPL() {
+    m_objPlayList->clearList();
+    m_frmScreen->setStrFilePath(QString());
+}
+
+bool Controler::moveAItemUpDown(int direction, const QString& strFlag, MoviePtr& swappedItem) {
+    return m_objPlayList->moveAItemUpDown(direction, strFlag, swappedItem);
+}
+
+void Controler::selectAItem(const QString& strFlag) {
+    MoviePtr ignored;
+    m_objPlayList->setActItemByFlag(strFlag, ignored);
+}
+
+MoviePtr Controler::objGetPlayItem() const {
+    return m_objPlayList->objGetPlayItem();
+}
+long Controler::lngGetIndexByItemFlag(const QString& strFlag) const {
+    return m_objPlayList->lngGetIndexByItemFlag(strFlag);
+}
+long Controler::lngGetPlayListItemCount() const {
+    return m_objPlayList->lngListCount();
+}
+
+void Controler::PlayAMovieByFlag(const QString& strFlag) {
+    MoviePtr ignored;
+    m_objPlayList->setPlayItemByFlag(strFlag, ignored);
+    if (const MoviePtr item = m_objPlayList->objGetPlayItem()) {
+        m_frmScreen->setStrFilePath(item->strFilePath);
+        m_frmScreen->play();
+    }
+}
+
+void Controler::playNextPreviousPlayItem(int lngDirection, bool boolRecycle, MoviePtr& objOldItem,
+                                         MoviePtr& objItem) {
+    objOldItem.reset();
+    objItem.reset();
+    StepState state = StepState::Chosen;
+    if (lngDirection == 1) {
+        objItem = m_objPlayList->objGetNextPalyItem(boolRecycle, objOldItem, state);
+    } else if (lngDirection == 2) {
+        objItem = m_objPlayList->objGetPreviousPalyItem(boolRecycle, objOldItem, state);
+    } else {
+        return;
+    }
+    if (!objItem) return;
+    MoviePtr ignored;
+    m_objPlayList->setActItemByFlag(objItem->strFlag, ignored);
+    m_frmScreen->setStrFilePath(objItem->strFilePath);
+}
+
+// ---- Windows --------------------------------------------------------------------------------------------
+
+void Controler::showMainFace() {
+    if (!m_frmMain) return;
+    m_frmMain->showFace();
+    resetMainFrmPosiByMousePosi();
+}
+
+void Controler::showConfigFace() {}
+
+void Controler::resetMainFrmPosiByMousePosi() {
+    if (!m_frmMain) return;
+    const cMonitorPtr monitor = monitorUnderPointer();
+    if (!monitor) return;
+    const QRect panel = m_frmMain->faceRectangle();
+    if (between(panel.left() + 5, monitor->Left(), monitor->Width()) &&
+        between(panel.top() + 5, monitor->Top(), monitor->Height())) {
+        return;
+    }
+    const auto left = lngRoundHalfEven((monitor->Width() - panel.width()) / 2.0 + monitor->Left());
+    const auto top = lngRoundHalfEven((monitor->Height() - panel.height()) / 2.0 + monitor->Top());
+    m_frmMain->moveFace(QPoint(static_cast<int>(left), static_cast<int>(top)));
+}
+
+void Controler::saveRunPram(const RunParameter& runParameter) {
+    m_objSysConfig->setBoolPlayNextOnErr(runParameter.boolPlayNextOnErr);
+    m_objSysConfig->setBoolPopuMainFaceForErr(runParameter.boolPopuMainFaceForErr);
+    m_objSysConfig->setBoolSavePlayList(runParameter.boolSavePlayList);
+    m_objSysConfig->setBoolScreenSaver(runParameter.boolScreenSaver);
+    m_objSysConfig->setLngSSDelayMinute(runParameter.lngSSDelayMinute);
+    m_objSysConfig->setStrScrSavProcName(runParameter.strScrSavProcName);
+    if (!m_objSysConfig->boolSaveData())
+        qCWarning(lcControl) << "settings not stored:" << m_objSysConfig->strDBFilePath();
+}
+
+void Controler::setFullScreenOn(const cMonitor& monitor) {
+    m_frmScreen->setLngMaxHeight(monitor.Height());
+    m_frmScreen->setLngMaxWidth(monitor.Width());
+    m_frmScreen->setLngMaxTop(monitor.Top());
+    m_frmScreen->setLngMaxLeft(monitor.Left());
+    m_frmScreen->setBoolMaxSize(true);
+}
+
+void Controler::exitFullScreen() {
+    m_frmScreen->setBoolMaxSize(false);
+}
+
+// ---- The screen window's events -------------------------------------------------------------------------
+
+void Controler::frmScreen_clickPopuMenu(MenuCommand lngCommand) {
+    if (m_boolShuttingDown) return;
+    switch (lngCommand) {
+        case MenuCommand::ExitFullScreen:
+            exitFullScreen();
+            reportFace(FaceState::Windowed);
+            break;
+        case MenuCommand::FullScreenTo:
+            m_frmScreen->setBoolMaxSize(true);
+            reportFace(FaceState::FullScreen);
+            break;
+        case MenuCommand::Play:
+            reportFace(play() ? FaceState::Playing : FaceState::Paused);
+            break;
+        case MenuCommand::Pause:
+            pause();
+            reportFace(FaceState::Paused);
+            break;
+        case MenuCommand::Stop:
+            stopPlay();
+            reportFace(FaceState::Stopped);
+            break;
+        case MenuCommand::SoundOn:
+        case MenuCommand::Mute:
+            m_frmScreen->setBoolMute(lngCommand == MenuCommand::Mute);
+            reportFace(m_frmScreen->boolMute() ? FaceState::Muted : FaceState::SoundOn);
+            break;
+        case MenuCommand::ShowMainFace:
+            showMainFace();
+            break;
+    }
+}
+
+void Controler::frmScreen_ClickPlayer() {
+    if (m_boolShuttingDown || !m_frmMain) return;
+    if (!m_frmMain->boolFaceActive()) {
+        showMainFace();
+        return;
+    }
+    const QRect video = m_frmScreen->screenRectangle();
+    const QRect panel = m_frmMain->faceRectangle();
+    const auto inside = [&video](int x, int y) {
+        return between(y, video.top(), video.height()) && between(x, video.left(), video.width());
+    };
+    if (inside(panel.left(), panel.top()) &&
+        inside(panel.left() + panel.width(), panel.top() + panel.height())) {
+        if (m_frmMain->boolFaceVisible()) m_frmMain->minimiseFace();
+    } else {
+        m_frmScreen->takeFocus();
+    }
+}
+
+void Controler::frmScreen_DbClickPlayer(bool boolIsMaxSize) {
+    if (m_boolShuttingDown) return;
+    if (boolIsMaxSize) {
+        showMainFace();
+        return;
+    }
+    const cMonitorPtr monitor = monitorUnderPointer();
+    if (!monitor) return;
+    setFullScreenOn(*monitor);
+    reportFace(FaceState::FullScreen);
+}
+
+void Controler::frmScreen_JinDu(qint64 lngPercent, qint64 lngPositionSeconds, const QString& strPosition,
+                                qint64 lngLengthSeconds, const QString& strLength) {
+    if (m_boolShuttingDown || !m_frmMain) return;
+    m_frmMain->setJinDu(lngPercent, lngPositionSeconds, strPosition, lngLengthSeconds, strLength);
+}
+
+void Controler::frmScreen_PlayErr(const QString& strMessage) {
+    if (m_boolShuttingDown || !m_frmMain) return;
+    m_frmMain->playErrEventProcess(strMessage);
+}
+
+void Controler::frmScreen_PlayOver() {
+    if (m_boolShuttingDown || !m_frmMain) return;
+    m_frmMain->playOverEventProcess();
+}

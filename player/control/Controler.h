@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "PanelView.h"
+#include "ScreenView.h"
+#include "TrayView.h"
+#include "ViewRef.h"
+#include "model/Movie.h"
+#include "model/PlayerCodes.h"
+#include "model/RunParameter.h"
+#include "monitors/cMonitor.h"
+
+class PlayList;
+class SysConfig;
+
+// The hub of the player: every window talks to the rest of the system through it. It owns the run
+// configuration, holds the control panel, the screen window and the play list that start-up hands it, turns
+// the screen window's events into calls on the control panel, and keeps no playback state of its own.
+class Controler : public QObject {
+    Q_OBJECT
+  public:
+    // How long the exit lets the muted screen window settle before it goes.
+    static constexpr int kExitSettleMs = 200;
+
+    explicit Controler(QObject* parent = nullptr);
+    ~Controler() override;
+
+    // Start-up wiring: creates and loads the run configuration.
+    void setInitializePram(const QString& strDBFilePath, const QString& strScrSavPrcsFolderPath);
+    // The references start-up hands over; the controller owns none of them.
+    void setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen, PlayList* playList);
+    SysConfig* objSysConfig() const { return m_objSysConfig.get(); }
+    PlayList* objPlayList() const { return m_objPlayList; }
+
+    // Orderly shutdown: stores the configuration and, when kept, the play list and position, then ends the
+    // process through the ender (the application's exit by default). It returns at once: the muted screen
+    // window settles for a moment on the event loop before the rest of the exit runs. From the first call
+    // on the player is shutting down: the screen window's events, later starts and further exits are
+    // refused.
+    void exitSys();
+    bool boolShuttingDown() const { return m_boolShuttingDown; }
+    void setProcessEnder(std::function<void()> ender) { m_processEnder = std::move(ender); }
+
+    // Transport.
+    bool play();
+    void pause();
+    void stopPlay();
+    void setPlayRuler(EngineRule lngRule);
+    void setFilePath(const QString& strPath);
+    void setVolume(std::int16_t intVolume);
+    qint64 lngGetClipLength() const;
+    void setJinDu(qint64 lngSeconds);
+    void setMute(bool boolMute);
+    bool boolGetMuteValue() const;
+    PlayState lngScreenState() const;
+
+    // The run configuration as the control panel shows and changes it.
+    PlayRule lngRecyclePlayType() const;
+    void setLngRecyclePlayType(PlayRule rule);
+    EngineRule lngPlayRuler() const;
+    std::int16_t intVolumeValue() const;
+    bool boolPlayNextOnErr() const;
+    bool boolPopuMainFaceForErr() const;
+    bool boolSavePlayList() const;
+    qint64 lngCurrentPlayPosition() const;
+    qint64 lngCurrentPlayItemLen() const;
+
+    // Play-list editing.
+    MoviePtr AddAMovieToPL(const QString& strPath, MoviePtr& objListResult);
+    // paths[1..n] are the files; paths[0] is never a file.
+    void BatchAddMovie(const QStringList& paths, bool boolPlayNow);
+    bool deleteAItemFromPL(const QString& strFlag, MoviePtr& oldActItem, MoviePtr& newActItem,
+                           bool& boolWasPlayItem);
+    void deleteAllItemFromPL();
+    bool moveAItemUpDown(int direction, const QString& strFlag, MoviePtr& swappedItem);
+    void selectAItem(const QString& strFlag);
+    MoviePtr objGetPlayItem() const;
+    long lngGetIndexByItemFlag(const QString& strFlag) const;
+    long lngGetPlayListItemCount() const;
+    void PlayAMovieByFlag(const QString& strFlag);
+    // Direction 1 next, 2 previous; loads the new play item into the screen window without playing it.
+    void playNextPreviousPlayItem(int lngDirection, bool boolRecycle, MoviePtr& objOldItem,
+                                  MoviePtr& objItem);
+
+    // Windows.
+    void showMainFace();
+    // The settings dialog; until it exists, nothing opens.
+    void showConfigFace();
+    void resetMainFrmPosiByMousePosi();
+    void saveRunPram(const RunParameter& runParameter);
+    // The screen window goes full screen on the monitor, or back to its normal rectangle.
+    void setFullScreenOn(const cMonitor& monitor);
+    void exitFullScreen();
+
+    // The screen window's events.
+    void frmScreen_clickPopuMenu(MenuCommand lngCommand);
+    void frmScreen_ClickPlayer();
+    void frmScreen_DbClickPlayer(bool boolIsMaxSize);
+    void frmScreen_JinDu(qint64 lngPercent, qint64 lngPositionSeconds, const QString& strPosition,
+                         qint64 lngLengthSeconds, const QString& strLength);
+    void frmScreen_PlayErr(const QString& strMessage);
+    void frmScreen_PlayOver();
+
+  private:
+    void reportFace(FaceState state);
+    void finishExit();
+
+    std::unique_ptr<SysConfig> m_objSysConfig;
+    ViewRef<TrayView> m_frmHide;
+    ViewRef<PanelView> m_frmMain;
+    ViewRef<ScreenView> m_frmScreen;
+    PlayList* m_objPlayList = nullptr;
+    std::function<void()> m_processEnder;
+    bool m_boolShuttingDown = false;
+    bool m_boolKeepListAtExit = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+class Controler;
+class PlayList;
+class frmHide;
+class frmMain;
+class frmScreen;
+
+// Hands the controller its windows and the play list, as start-up does, and routes the screen window's
+// events to the controller's handlers.
+void wireControler(Controler& controler, frmHide* trayWindow, frmMain* panel, frmScreen* screen,
+                   PlayList* playList);

@@ -1,8 +1,0 @@
-#include "ListMonitorSource.h"
-
-void ListMonitorSource::setMonitors(std::vector<MonitorInfo> list) {
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i].hMonitor == 0) list[i].hMonitor = static_cast<MonitorHandle>(i + 1);
-    }
-    m_monitors = std::move(list);
-}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "MonitorSource.h"
+
+// The seams between the programs and the desktop, in one registry: the programs install the desktop's own
+// services at start-up, and tests replace single ones for a while with ScopedServices.
+struct Services {
+    std::shared_ptr<MonitorSource> monitorSource;
+
+    // The desktop's own services.
+    static Services desktop();
+};
+
+// The services in force; the desktop's own until others are installed.
+const Services& services();
+
+// Installs services; a member left empty keeps the service in force. Answers the services replaced.
+Services installServices(Services replacement);
+
+// Replaces services for the lifetime of the object, then puts back the ones it replaced.
+class ScopedServices {
+  public:
+    explicit ScopedServices(Services replacement) : m_previous(installServices(std::move(replacement))) {}
+    ~ScopedServices() { installServices(std::move(m_previous)); }
+    ScopedServices(const ScopedServices&) = delete;
+    ScopedServices& operator=(const ScopedServices&) = delete;
+
+  private:
+    Services m_previous;
+};
