@@ -8,6 +8,7 @@
 #include <QSocketNotifier>
 #include <csignal>
 
+#include "AppLog.h"
 #include "base/Product.h"
 #include "base/ProgramPaths.h"
 #include "base/Rounding.h"
@@ -21,6 +22,7 @@
 #include "model/SysConfig.h"
 #include "monitors/AimMonitor.h"
 #include "monitors/cMonitors.h"
+#include "platform/Services.h"
 
 namespace {
 constexpr int kConnectTimeoutMs = 5000;
@@ -55,9 +57,11 @@ void M1::Main(const QString& strCommandLine) {
         return;
     }
 
+    installDesktopServices();
     auto enginePreload = std::make_unique<EnginePreload>(m_strProgramFolder + QStringLiteral("/engines"));
-    QString ignored;
-    settingsdb::boolCreateIfMissing(m_strProgramFolder, ignored);
+    QString error;
+    if (!settingsdb::boolCreateIfMissing(m_strProgramFolder, error))
+        qCWarning(lcApp) << "settings database not created:" << error;
     const QString databasePath = settingsdb::strPathInProgramFolder(m_strProgramFolder);
 
     m_objPlayList = std::make_unique<PlayList>();
@@ -71,8 +75,7 @@ void M1::Main(const QString& strCommandLine) {
     // The tray window's channel: later starts reach this player from here on.
     m_instanceServer =
         std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
-    if (!m_instanceServer->boolListen(ignored))
-        qWarning("brandock: other starts cannot reach this player: %s", qPrintable(ignored));
+    if (!m_instanceServer->boolListen(error)) qCWarning(lcApp) << "later starts cannot reach this player:" << error;
 
     enginePreload.reset();
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
@@ -88,9 +91,9 @@ void M1::Main(const QString& strCommandLine) {
     new FileDropTarget(m_frmScreen.get(), true, m_objControler.get());
 
     if (config.boolSavePlayList()) {
-        m_objPlayList->boolGetPlayListFromPLDB(ignored);
-    } else {
-        m_objPlayList->boolSavePlayListToPLDB(ignored);
+        if (!m_objPlayList->boolGetPlayListFromPLDB(error)) qCWarning(lcApp) << "play list not read:" << error;
+    } else if (!m_objPlayList->boolSavePlayListToPLDB(error)) {
+        qCWarning(lcApp) << "play list not emptied:" << error;
     }
     m_frmScreen->setIntVolume(config.intVolumeValue());
     m_frmScreen->setLngPlayRuler(config.lngPlayRuler());

@@ -2,17 +2,15 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QTimer>
 
+#include "ControlLog.h"
 #include "base/Rounding.h"
 #include "base/TextHelpers.h"
 #include "model/PlayList.h"
 #include "model/SysConfig.h"
 #include "monitors/cMonitors2.h"
 #include "platform/Services.h"
-
-Q_LOGGING_CATEGORY(lcControl, "kestrune.control")
 
 namespace {
 bool between(int value, int low, int length) {
@@ -42,8 +40,7 @@ Controler::~Controler() = default;
 void Controler::setInitializePram(const QString& strDBFilePath, const QString& /*strScrSavPrcsFolderPath*/) {
     m_objSysConfig = std::make_unique<SysConfig>();
     m_objSysConfig->setStrDBFilePath(strDBFilePath);
-    if (!m_objSysConfig->boolGetData())
-        qCWarning(lcControl) << "settings not read, running on defaults:" << strDBFilePath;
+    m_objSysConfig->boolGetData();
 }
 
 void Controler::setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen,
@@ -78,8 +75,7 @@ void Controler::exitSys() {
 void Controler::finishExit() {
     if (m_frmScreen) m_frmScreen->hideScreen();
     if (m_frmHide) m_frmHide->unloadTray();
-    if (m_objSysConfig && !m_objSysConfig->boolSaveData())
-        qCWarning(lcControl) << "settings not stored:" << m_objSysConfig->strDBFilePath();
+    if (m_objSysConfig) m_objSysConfig->boolSaveData();
     if (m_boolKeepListAtExit && m_objPlayList) {
         QString error;
         if (!m_objPlayList->boolSavePlayListToPLDB(error))
@@ -318,8 +314,7 @@ void Controler::saveRunPram(const RunParameter& runParameter) {
     m_objSysConfig->setBoolScreenSaver(runParameter.boolScreenSaver);
     m_objSysConfig->setLngSSDelayMinute(runParameter.lngSSDelayMinute);
     m_objSysConfig->setStrScrSavProcName(runParameter.strScrSavProcName);
-    if (!m_objSysConfig->boolSaveData())
-        qCWarning(lcControl) << "settings not stored:" << m_objSysConfig->strDBFilePath();
+    m_objSysConfig->boolSaveData();
 }
 
 void Controler::setFullScreenOn(const cMonitor& monitor) {

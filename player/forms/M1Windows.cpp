@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "FormsLog.h"
 #include "control/Controler.h"
 #include "frmMsgBox.h"
 
@@ -20,11 +21,19 @@ void confirmExit(QWidget* owner, Controler* controler) {
 }
 
 // A text with a scheme of more than one letter is an address; anything else (a drive letter included) a path.
+namespace {
+bool openInUsersProgram(const QUrl& address) {
+    const bool opened = QDesktopServices::openUrl(address);
+    if (!opened) qCWarning(lcForms) << "nothing on this desktop opened" << address.toString();
+    return opened;
+}
+}  // namespace
+
 bool openPageInBrowser(QWidget* /*owner*/, const QString& path) {
     const QUrl address(path);
-    return QDesktopServices::openUrl(address.scheme().size() > 1 ? address : QUrl::fromLocalFile(path));
+    return openInUsersProgram(address.scheme().size() > 1 ? address : QUrl::fromLocalFile(path));
 }
 
 bool openMailTo(QWidget* /*owner*/, const QString& address) {
-    return QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + address));
+    return openInUsersProgram(QUrl(QStringLiteral("mailto:") + address));
 }

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "HandoverLog.h"
 #include "InstanceRecord.h"
 
 namespace {
@@ -63,7 +64,10 @@ InstanceServer::InstanceServer(Handler handler, QObject* parent)
             auto* idle = new QTimer(socket);
             idle->setSingleShot(true);
             idle->setInterval(kIdleSenderMs);
-            connect(idle, &QTimer::timeout, socket, &QLocalSocket::abort);
+            connect(idle, &QTimer::timeout, socket, [socket] {
+                qCInfo(lcHandover) << "a later start stalled in the middle of its record; dropped";
+                socket->abort();
+            });
             connect(socket, &QLocalSocket::readyRead, this, [this, socket, idle] {
                 idle->start();
                 readRecords(socket);
@@ -91,7 +95,11 @@ void InstanceServer::readRecords(QLocalSocket* socket) {
     socket->setProperty(kBusy, true);
     while (alive && alive->bytesAvailable() >= instancerecord::kRecordBytes) {
         const QByteArray record = alive->read(instancerecord::kRecordBytes);
-        if (const std::optional<QString> text = instancerecord::textOfRecord(record)) m_handler(*text);
+        if (const std::optional<QString> text = instancerecord::textOfRecord(record)) {
+            m_handler(*text);
+        } else {
+            qCInfo(lcHandover) << "a record of an unknown kind was ignored";
+        }
         if (!alive || alive->state() != QLocalSocket::ConnectedState) break;
         alive->write(&kHandled, 1);
         alive->flush();

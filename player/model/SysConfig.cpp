@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "ModelLog.h"
 #include "db/DataAccess.h"
 #include "db/FieldValue.h"
 
@@ -57,6 +58,7 @@ bool SysConfig::boolGetData() {
     DataAccess dataAccess;
     QString strErrInfo;
     const auto objrs = dataAccess.objrsGetRecordSet1(kSelectSys, m_strDBFilePath, strErrInfo);
+    if (!objrs) qCWarning(lcModel) << "settings not read from" << m_strDBFilePath << strErrInfo;
     if (!objrs || objrs->atEOF() || objrs->atBOF()) return false;
 
     m_lngRecyclePlayType = readRecyclePlayType(objrs->field(QStringLiteral("recycle_play")));
@@ -84,7 +86,10 @@ bool SysConfig::boolSaveData() {
     DataAccess dataAccess;
     QString strErrInfo;
     const auto objrs = dataAccess.objrsGetRecordSet1(kSelectSys, m_strDBFilePath, strErrInfo);
-    if (!objrs) return false;
+    if (!objrs) {
+        qCWarning(lcModel) << "settings not stored in" << m_strDBFilePath << strErrInfo;
+        return false;
+    }
     if (objrs->atEOF() || objrs->atBOF()) objrs->AddNew();
 
     const PlayRule recyclePlay =
@@ -107,9 +112,13 @@ bool SysConfig::boolSaveData() {
     };
     // A table missing one of the columns is refused whole rather than half written.
     for (const auto& [name, value] : columns) {
-        if (!objrs->setField(name, value)) return false;
+        if (!objrs->setField(name, value)) {
+            qCWarning(lcModel) << "settings not stored: table sys has no column" << name;
+            return false;
+        }
     }
     const bool saved = objrs->UpdateBatch(strErrInfo);
+    if (!saved) qCWarning(lcModel) << "settings not stored in" << m_strDBFilePath << strErrInfo;
     objrs->Close();
     return saved;
 }

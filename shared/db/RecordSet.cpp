@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "DbLog.h"
 #include "SqliteValues.h"
 
 namespace {
@@ -253,14 +254,12 @@ bool RecordSet::UpdateBatch(QString& strErrInfo) {
     if (!exec(kBatchBegin, strErrInfo)) return false;
     for (auto& [index, rowid] : written) {
         if (!writeRow(m_rows[index], rowid, strErrInfo)) {
-            QString ignored;
-            exec(kBatchRollback, ignored);
+            rollBackBatch();
             return false;
         }
     }
     if (!exec(kBatchCommit, strErrInfo)) {
-        QString ignored;
-        exec(kBatchRollback, ignored);
+        rollBackBatch();
         return false;
     }
     for (const auto& [index, rowid] : written) markWritten(m_rows[index], rowid);
@@ -295,8 +294,14 @@ bool RecordSet::CommitTrans(QString& strErrInfo) {
     return exec("COMMIT", strErrInfo);
 }
 void RecordSet::RollbackTrans() {
-    QString ignored;
-    if (m_db && !sqlite3_get_autocommit(m_db)) exec("ROLLBACK", ignored);
+    QString error;
+    if (m_db && !sqlite3_get_autocommit(m_db) && !exec("ROLLBACK", error))
+        qCWarning(lcDb) << "transaction not rolled back:" << error;
+}
+
+void RecordSet::rollBackBatch() {
+    QString error;
+    if (!exec(kBatchRollback, error)) qCWarning(lcDb) << "batch not rolled back:" << error;
 }
 
 void RecordSet::setPageSize(int size) {

@@ -90,6 +90,7 @@ class RecordSet {
     bool writeRow(const Row& row, qint64& newRowid, QString& strErrInfo);
     sqlite3_stmt* cachedStatement(const QString& sql, QString& strErrInfo);
     bool exec(const char* sql, QString& strErrInfo);
+    void rollBackBatch();
     void markWritten(Row& row, qint64 rowid);
 
     sqlite3* m_db = nullptr;

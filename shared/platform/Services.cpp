@@ -6,13 +6,17 @@
 
 namespace {
 Services& installed() {
-    static Services current = Services::desktop();
+    static Services current;
     return current;
 }
 
 template <class Seam>
-void keepWhenEmpty(std::shared_ptr<Seam>& replacement, const std::shared_ptr<Seam>& current) {
-    if (!replacement) replacement = current;
+void fillWhenEmpty(std::shared_ptr<Seam>& slot, const std::shared_ptr<Seam>& fill) {
+    if (!slot) slot = fill;
+}
+
+void fillFrom(Services& target, const Services& fill) {
+    fillWhenEmpty(target.monitorSource, fill.monitorSource);
 }
 }  // namespace
 
@@ -21,11 +25,17 @@ Services Services::desktop() {
 }
 
 const Services& services() {
-    return installed();
+    Services& current = installed();
+    if (!current.monitorSource) installDesktopServices();
+    return current;
+}
+
+void installDesktopServices() {
+    fillFrom(installed(), Services::desktop());
 }
 
 Services installServices(Services replacement) {
     Services& current = installed();
-    keepWhenEmpty(replacement.monitorSource, current.monitorSource);
+    fillFrom(replacement, current);
     return std::exchange(current, std::move(replacement));
 }

@@ -4,8 +4,8 @@
 
 #include "MonitorSource.h"
 
-// The seams between the programs and the desktop, in one registry: the programs install the desktop's own
-// services at start-up, and tests replace single ones for a while with ScopedServices.
+// The seams between the programs and the desktop, in one registry. A program installs the desktop's own
+// services at start-up; a test replaces single ones for a while with ScopedServices.
 struct Services {
     std::shared_ptr<MonitorSource> monitorSource;
 
@@ -13,8 +13,11 @@ struct Services {
     static Services desktop();
 };
 
-// The services in force; the desktop's own until others are installed.
+// The services in force. A seam nobody installed gets the desktop's own service on first use.
 const Services& services();
+
+// Installs the desktop's own service for every seam that has none; a replacement in force stays.
+void installDesktopServices();
 
 // Installs services; a member left empty keeps the service in force. Answers the services replaced.
 Services installServices(Services replacement);

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Start-up's log: what the player starts without.
+Q_DECLARE_LOGGING_CATEGORY(lcApp)

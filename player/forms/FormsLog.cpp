@@ -1,0 +1,3 @@
+#include "FormsLog.h"
+
+Q_LOGGING_CATEGORY(lcForms, "kestrune.forms")

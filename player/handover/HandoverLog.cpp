@@ -1,0 +1,3 @@
+#include "HandoverLog.h"
+
+Q_LOGGING_CATEGORY(lcHandover, "kestrune.handover")

@@ -1,0 +1,185 @@
+// The controller's rules against windows that are no widgets: what each call and event does to the views,
+// in which order, and what reaches the stored configuration.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTest>
+
+#include "FakeViews.h"
+#include "control/Controler.h"
+#include "model/PlayList.h"
+#include "model/SysConfig.h"
+#include "support/ScopedMonitorSource.h"
+#include "support/TempDatabase.h"
+
+namespace {
+MonitorInfo monitor(QRect rect, bool primary) {
+    return MonitorInfo{
+        .hMonitor = 0, .name = QString(), .rcMonitor = rect, .rcWork = rect, .IsPrimary = primary};
+}
+
+class ControlerRules : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        list.setStrPLDBFilePath(db.path());
+        controler.setInitializePram(db.path(), db.folder() + QStringLiteral("/SSP"));
+        controler.setReferences(&tray, &panel, &screen, &list);
+        controler.setProcessEnder([this] { ++exits; });
+    }
+
+    QString makeFile(const QString& name) const {
+        const QString path = db.folder() + QLatin1Char('/') + name;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly)) file.write("media");
+        return path;
+    }
+    // The controller's batch form: the files from index 1 on.
+    static QStringList batch(const QStringList& files) { return QStringList{QString()} + files; }
+    QStringList takeLog() { return std::exchange(log.calls, {}); }
+
+    TempDatabase db;
+    PlayList list;
+    Controler controler;
+    ViewLog log;
+    FakeScreen screen{log};
+    FakePanel panel{log};
+    FakeTray tray{log};
+    ScopedMonitorSource monitors{{monitor({0, 0, 1280, 720}, true), monitor({1280, 0, 1920, 1080}, false)}};
+    int exits = 0;
+};
+}  // namespace
+
+TEST_F(ControlerRules, MenuCommandsActOnTheScreenAndReportTheirCodes) {
+    const struct {
+        MenuCommand command;
+        QStringList calls;
+    } rows[] = {
+        {MenuCommand::FullScreenTo, {"full screen", "face 6"}},
+        {MenuCommand::ExitFullScreen, {"windowed", "face 7"}},
+        {MenuCommand::Play, {"play", "face 1"}},
+        {MenuCommand::Play, {"play", "face 2"}},  // already playing: the play did not start
+        {MenuCommand::Pause, {"pause", "face 2"}},
+        {MenuCommand::Stop, {"stop", "face 3"}},
+        {MenuCommand::Mute, {"mute", "face 5"}},
+        {MenuCommand::SoundOn, {"sound on", "face 4"}},
+        {MenuCommand::ShowMainFace, {"panel shown"}},
+        {MenuCommand{9}, {}},
+    };
+    for (const auto& row : rows) {
+        controler.frmScreen_clickPopuMenu(row.command);
+        EXPECT_EQ(takeLog(), row.calls) << codeValue(row.command);
+    }
+    screen.muteSticks = true;
+    controler.frmScreen_clickPopuMenu(MenuCommand::SoundOn);
+    EXPECT_EQ(takeLog(), (QStringList{"sound on", "face 5"}));
+}
+
+TEST_F(ControlerRules, AnUnknownEngineRuleReachesTheScreenButIsNotStored) {
+    controler.setPlayRuler(EngineRule::PreferMediaPlayer);
+    controler.setPlayRuler(EngineRule{5});
+    EXPECT_EQ(screen.rule, EngineRule{5});
+    EXPECT_EQ(controler.lngPlayRuler(), EngineRule::PreferMediaPlayer);
+}
+
+TEST_F(ControlerRules, BatchesPlayIntoAnEmptyListAndOtherwiseAsAskedWhilePlaying) {
+    const QString a = makeFile("a.webm"), b = makeFile("b.webm"), c = makeFile("c.webm");
+    controler.BatchAddMovie(batch({db.folder() + "/missing.webm", db.folder()}), true);
+    EXPECT_EQ(list.lngListCount(), 0);
+    EXPECT_TRUE(takeLog().isEmpty());
+
+    controler.BatchAddMovie(batch({a, QStringLiteral("HTTP://example.org/live")}), false);
+    EXPECT_EQ(list.lngListCount(), 2);
+    EXPECT_EQ(panel.rows.size(), 2);
+    EXPECT_EQ(screen.filePath, a);
+    EXPECT_EQ(takeLog(), (QStringList{"play", "face 1"}));
+
+    controler.BatchAddMovie(batch({b}), false);  // playing: the new file is only selected
+    EXPECT_EQ(screen.filePath, a);
+    EXPECT_EQ(panel.selected, list.objGetAItem(3)->strFlag);
+    EXPECT_TRUE(takeLog().isEmpty());
+
+    controler.BatchAddMovie(batch({c}), true);  // playing, play now: stopped, then the new file plays
+    EXPECT_EQ(screen.filePath, c);
+    EXPECT_EQ(list.objGetPlayItem()->strFilePath, c);
+    EXPECT_EQ(panel.playItemRow, list.objGetAItem(4)->strFlag);
+    EXPECT_EQ(takeLog(), (QStringList{"stop", "face 3", "play", "face 1"}));
+}
+
+TEST_F(ControlerRules, AClickOnTheVideoTogglesThePanel) {
+    controler.frmScreen_ClickPlayer();  // the panel is not the active window
+    EXPECT_EQ(takeLog(), QStringList{"panel shown"});
+
+    panel.active = true;
+    controler.frmScreen_ClickPlayer();  // wholly over the video, bounds included
+    panel.rectangle = QRect(0, 0, 800, 600);
+    controler.frmScreen_ClickPlayer();
+    EXPECT_EQ(takeLog(), (QStringList{"panel minimised", "panel minimised"}));
+
+    panel.rectangle = QRect(600, 100, 400, 300);  // partly over the video
+    controler.frmScreen_ClickPlayer();
+    EXPECT_EQ(takeLog(), QStringList{"screen focus"});
+}
+
+TEST_F(ControlerRules, ADoubleClickGoesFullScreenOnThePointersMonitorOrShowsThePanel) {
+    monitors.source().setPointerPosition(QPoint(1500, 10));
+    controler.frmScreen_DbClickPlayer(false);
+    EXPECT_EQ(takeLog(), (QStringList{
+                             "maxHeight 1080",
+                             "maxWidth 1920",
+                             "maxTop 0",
+                             "maxLeft 1280",
+                             "full screen",
+                             "face 6",
+                         }));
+    controler.frmScreen_DbClickPlayer(true);
+    EXPECT_EQ(takeLog(), QStringList{"panel shown"});
+
+    monitors.source().setPointerPosition(QPoint(-50, -50));
+    controler.frmScreen_DbClickPlayer(false);
+    EXPECT_TRUE(takeLog().isEmpty());
+}
+
+TEST_F(ControlerRules, ThePanelComesToThePointersMonitorUnlessItsCornerIsThere) {
+    monitors.source().setPointerPosition(QPoint(2000, 500));
+    panel.rectangle = QRect(1276, 100, 400, 300);  // its corner, 5 pixels in, lies on the second monitor
+    controler.showMainFace();
+    EXPECT_EQ(panel.rectangle.topLeft(), QPoint(1276, 100));
+
+    panel.rectangle = QRect(100, 100, 401, 301);
+    controler.showMainFace();
+    EXPECT_EQ(panel.rectangle.topLeft(), QPoint(2040, 390));  // 2039.5 and 389.5, halves to even
+}
+
+TEST_F(ControlerRules, ExitStoresSettlesAndRefusesWhatComesAfter) {
+    panel.position = 42;
+    panel.length = 300;
+    controler.exitSys();
+    EXPECT_EQ(takeLog(), (QStringList{"panel hidden", "sound on"}));
+    EXPECT_TRUE(controler.boolShuttingDown());
+    controler.frmScreen_PlayOver();
+    controler.frmScreen_PlayErr(QStringLiteral("failed"));
+    controler.frmScreen_clickPopuMenu(MenuCommand::Play);
+    controler.exitSys();
+    EXPECT_TRUE(takeLog().isEmpty());
+    EXPECT_EQ(exits, 0);
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return exits == 1; }, 5000));
+    EXPECT_EQ(takeLog(), (QStringList{"screen hidden", "tray unloaded"}));
+    SysConfig stored;
+    stored.setStrDBFilePath(db.path());
+    ASSERT_TRUE(stored.boolGetData());
+    EXPECT_EQ(stored.lngCurrentPlayPosition(), 42);
+    EXPECT_EQ(stored.lngCurrentPlayItemLen(), 300);
+}
+
+TEST_F(ControlerRules, ExitWithoutKeepingTheListLeavesTheStoredPositionAlone) {
+    controler.objSysConfig()->setBoolSavePlayList(false);
+    controler.objSysConfig()->setLngCurrentPlayPosition(7);
+    panel.position = 42;
+    controler.exitSys();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return exits == 1; }, 5000));
+    SysConfig stored;
+    stored.setStrDBFilePath(db.path());
+    ASSERT_TRUE(stored.boolGetData());
+    EXPECT_EQ(stored.lngCurrentPlayPosition(), 7);
+}
