@@ -75,7 +75,8 @@ void M1::Main(const QString& strCommandLine) {
     // The tray window's channel: later starts reach this player from here on.
     m_instanceServer =
         std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
-    if (!m_instanceServer->boolListen(error)) qCWarning(lcApp) << "later starts cannot reach this player:" << error;
+    if (!m_instanceServer->boolListen(error))
+        qCWarning(lcApp) << "later starts cannot reach this player:" << error;
 
     enginePreload.reset();
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
@@ -91,7 +92,8 @@ void M1::Main(const QString& strCommandLine) {
     new FileDropTarget(m_frmScreen.get(), true, m_objControler.get());
 
     if (config.boolSavePlayList()) {
-        if (!m_objPlayList->boolGetPlayListFromPLDB(error)) qCWarning(lcApp) << "play list not read:" << error;
+        if (!m_objPlayList->boolGetPlayListFromPLDB(error))
+            qCWarning(lcApp) << "play list not read:" << error;
     } else if (!m_objPlayList->boolSavePlayListToPLDB(error)) {
         qCWarning(lcApp) << "play list not emptied:" << error;
     }
