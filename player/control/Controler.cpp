@@ -237,7 +237,7 @@ void Controler::deleteAllItemFromPL() {
     m_frmScreen->setStrFilePath(QString());
 }
 
-bool Controler::moveAItemUpDown(int direction, const QString& strFlag, MoviePtr& swappedItem) {
+bool Controler::moveAItemUpDown(MoveDirection direction, const QString& strFlag, MoviePtr& swappedItem) {
     return m_objPlayList->moveAItemUpDown(direction, strFlag, swappedItem);
 }
 
@@ -265,14 +265,14 @@ void Controler::PlayAMovieByFlag(const QString& strFlag) {
     }
 }
 
-void Controler::playNextPreviousPlayItem(int lngDirection, bool boolRecycle, MoviePtr& objOldItem,
+void Controler::playNextPreviousPlayItem(StepDirection lngDirection, bool boolRecycle, MoviePtr& objOldItem,
                                          MoviePtr& objItem) {
     objOldItem.reset();
     objItem.reset();
     StepState state = StepState::Chosen;
-    if (lngDirection == 1) {
+    if (lngDirection == StepDirection::Next) {
         objItem = m_objPlayList->objGetNextPalyItem(boolRecycle, objOldItem, state);
-    } else if (lngDirection == 2) {
+    } else if (lngDirection == StepDirection::Previous) {
         objItem = m_objPlayList->objGetPreviousPalyItem(boolRecycle, objOldItem, state);
     } else {
         return;

@@ -76,14 +76,14 @@ class Controler : public QObject {
     bool deleteAItemFromPL(const QString& strFlag, MoviePtr& oldActItem, MoviePtr& newActItem,
                            bool& boolWasPlayItem);
     void deleteAllItemFromPL();
-    bool moveAItemUpDown(int direction, const QString& strFlag, MoviePtr& swappedItem);
+    bool moveAItemUpDown(MoveDirection direction, const QString& strFlag, MoviePtr& swappedItem);
     void selectAItem(const QString& strFlag);
     MoviePtr objGetPlayItem() const;
     long lngGetIndexByItemFlag(const QString& strFlag) const;
     long lngGetPlayListItemCount() const;
     void PlayAMovieByFlag(const QString& strFlag);
-    // Direction 1 next, 2 previous; loads the new play item into the screen window without playing it.
-    void playNextPreviousPlayItem(int lngDirection, bool boolRecycle, MoviePtr& objOldItem,
+    // Loads the new play item into the screen window without playing it.
+    void playNextPreviousPlayItem(StepDirection lngDirection, bool boolRecycle, MoviePtr& objOldItem,
                                   MoviePtr& objItem);
 
     // Windows.

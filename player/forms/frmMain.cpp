@@ -51,11 +51,11 @@ void frmMain::wireControls() {
     connect(mnuClearPL, &QAction::triggered, this, &frmMain::clearPlayList);
     connect(mnuPlayMovie, &QAction::triggered, this, &frmMain::playSelectedRow);
     connect(cmdPLUp, &QPushButton::clicked, this, [this] {
-        moveSelectedItem(1);
+        moveSelectedItem(MoveDirection::Up);
         focusPlayList();
     });
     connect(cmdPLDown, &QPushButton::clicked, this, [this] {
-        moveSelectedItem(2);
+        moveSelectedItem(MoveDirection::Down);
         focusPlayList();
     });
     connect(chkToDeleteAll, &QCheckBox::toggled, this, &frmMain::chkToDeleteAll_Click);
@@ -65,8 +65,8 @@ void frmMain::wireControls() {
 
     connect(cmdPlay, &QPushButton::clicked, this, &frmMain::cmdPlay_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmMain::cmdStop_Click);
-    connect(cmdUp, &QPushButton::clicked, this, [this] { playAdjacentItem(2, true); });
-    connect(cmdDown, &QPushButton::clicked, this, [this] { playAdjacentItem(1, true); });
+    connect(cmdUp, &QPushButton::clicked, this, [this] { playAdjacentItem(StepDirection::Previous, true); });
+    connect(cmdDown, &QPushButton::clicked, this, [this] { playAdjacentItem(StepDirection::Next, true); });
     connect(cmdRecyclePlayPL, &QPushButton::clicked, this, &frmMain::cmdRecyclePlayPL_Click);
     connect(comboPlayRuler, &QComboBox::activated, this, &frmMain::comboPlayRuler_Click);
     connect(cmdSetScreen, &QPushButton::clicked, this, &frmMain::cmdSetScreen_Click);

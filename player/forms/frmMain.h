@@ -184,7 +184,7 @@ class frmMain : public QWidget, public PanelView {
     void chkToDeleteAll_Click();
     void lvPlayList_ItemCheck(QTreeWidgetItem* row, int column);
     void releaseDeleteAllBox();
-    void moveSelectedItem(int direction);
+    void moveSelectedItem(MoveDirection direction);
     void swapListRows(QTreeWidgetItem* first, QTreeWidgetItem* second);
     void startQuickMove(bool up);
     void stopQuickMove();
@@ -205,7 +205,7 @@ class frmMain : public QWidget, public PanelView {
     void showFileNameOfPlayItem();
 
     // Play rules and play errors (frmMainPlayRules.cpp).
-    bool playAdjacentItem(int direction, bool recycle);
+    bool playAdjacentItem(StepDirection direction, bool recycle);
     void cmdRecyclePlayPL_Click();
     void showRecyclePlayRule(PlayRule rule);
     void showPlayRuleAtSetUp();

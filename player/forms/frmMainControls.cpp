@@ -267,8 +267,10 @@ void frmMain::wireTimers() {
     setUpTimer(timDelaySetFrm, 1, true);
 
     connect(&timDelayQuickMoveItem, &QTimer::timeout, this, [this] { timQuickMoveItem.start(); });
-    connect(&timQuickMoveItem, &QTimer::timeout, this,
-            [this] { moveSelectedItem(tagOf(&timQuickMoveItem) == QLatin1String("0") ? 2 : 1); });
+    connect(&timQuickMoveItem, &QTimer::timeout, this, [this] {
+        moveSelectedItem(tagOf(&timQuickMoveItem) == QLatin1String("0") ? MoveDirection::Down
+                                                                        : MoveDirection::Up);
+    });
     connect(&timDelayHideDeleteNote, &QTimer::timeout, labDeleteNote, &QWidget::hide);
     connect(&timDelayCheckMeIsActive, &QTimer::timeout, this,
             [this] { m_boolFaceActive = tagOf(&timDelayCheckMeIsActive) != QLatin1String("0"); });

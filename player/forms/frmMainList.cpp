@@ -210,7 +210,7 @@ void frmMain::lvPlayList_ItemCheck(QTreeWidgetItem* row, int column) {
     releaseDeleteAllBox();
 }
 
-void frmMain::moveSelectedItem(int direction) {
+void frmMain::moveSelectedItem(MoveDirection direction) {
     if (lvPlayList->topLevelItemCount() == 0) return;
     QTreeWidgetItem* row = selectedRow();
     if (!row) return;

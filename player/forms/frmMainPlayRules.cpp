@@ -31,8 +31,8 @@ QString strNowText() {
 }
 }  // namespace
 
-// Direction 1 next, 2 previous. False when there is no item to go to; the panel then stays stopped.
-bool frmMain::playAdjacentItem(int direction, bool recycle) {
+// False when there is no item to go to; the panel then stays stopped.
+bool frmMain::playAdjacentItem(StepDirection direction, bool recycle) {
     m_controler->stopPlay();
     setFaceToAPlayState(FaceState::Stopped, false);
     MoviePtr oldItem, newItem;
@@ -55,12 +55,12 @@ bool frmMain::playAdjacentItem(int direction, bool recycle) {
 void frmMain::playOverEventProcess() {
     const PlayRule rule = m_controler->lngRecyclePlayType();
     if (rule == PlayRule::ListLoop) {
-        playAdjacentItem(1, true);
+        playAdjacentItem(StepDirection::Next, true);
     } else if (rule == PlayRule::RepeatOne) {
         m_controler->stopPlay();
         setFaceToAPlayState(FaceState::Stopped, false);
         if (m_controler->play()) setFaceToAPlayState(FaceState::Playing, false);
-    } else if (!playAdjacentItem(1, false)) {
+    } else if (!playAdjacentItem(StepDirection::Next, false)) {
         m_controler->showMainFace();
     }
 }
@@ -96,7 +96,7 @@ void frmMain::playErrEventProcess(const QString& strReason) {
             m_controler->showMainFace();
         } else if (m_controler->lngRecyclePlayType() == PlayRule::ListLoop) {
             if (m_controler->boolPlayNextOnErr()) {
-                playAdjacentItem(1, true);
+                playAdjacentItem(StepDirection::Next, true);
             } else {
                 stop();
             }

@@ -144,7 +144,7 @@ long PlayList::lngGetIndexByItemFlag(const QString& key) const {
     return indexOf(key) + 1;
 }
 
-bool PlayList::moveAItemUpDown(int direction, const QString& key, MoviePtr& swappedItem) {
+bool PlayList::moveAItemUpDown(MoveDirection direction, const QString& key, MoviePtr& swappedItem) {
     swappedItem.reset();
     const long k = indexOf(key);
     if (k < 0) return false;
@@ -152,8 +152,8 @@ bool PlayList::moveAItemUpDown(int direction, const QString& key, MoviePtr& swap
     m_items[k]->boolIsActItem = true;
 
     long other = -1;
-    if (direction == 2 && k < lngListCount() - 1) other = k + 1;
-    if (direction == 1 && k > 0) other = k - 1;
+    if (direction == MoveDirection::Down && k < lngListCount() - 1) other = k + 1;
+    if (direction == MoveDirection::Up && k > 0) other = k - 1;
     if (other < 0) return false;
     std::swap(m_items[k], m_items[other]);
     swappedItem = m_items[k];

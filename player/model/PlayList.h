@@ -29,8 +29,8 @@ class PlayList {
     MoviePtr objGetPlayItem() const;
     MoviePtr objGetActItem() const;
     long lngGetIndexByItemFlag(const QString& key) const;
-    // Direction 1 moves the item up, 2 down; the item becomes active even when it cannot move.
-    bool moveAItemUpDown(int direction, const QString& key, MoviePtr& swappedItem);
+    // The item becomes active even when it cannot move.
+    bool moveAItemUpDown(MoveDirection direction, const QString& key, MoviePtr& swappedItem);
 
     const QString& strPLDBFilePath() const { return m_strPLDBFilePath; }
     void setStrPLDBFilePath(const QString& value) { m_strPLDBFilePath = value; }

@@ -58,6 +58,10 @@ enum class PlayButtonState : std::int32_t { OffersPause = 1, OffersPlay = 2 };
 // The control panel's recorded window state (lngLastWindowState).
 enum class FaceWindowState : std::int32_t { Normal = 0, Minimised = 1, Maximised = 2 };
 
+// Which way the play item steps (playNextPreviousPlayItem) and a list item moves (moveAItemUpDown).
+enum class StepDirection : std::int32_t { Next = 1, Previous = 2 };
+enum class MoveDirection : std::int32_t { Up = 1, Down = 2 };
+
 // What stepping through the play list found (objGetNextPalyItem and objGetPreviousPalyItem).
 enum class StepState : std::int32_t { Chosen = 0, AtLast = 1, Empty = 2, AtFirst = 3 };
 

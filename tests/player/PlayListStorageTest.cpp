@@ -29,7 +29,7 @@ TEST(PlayListStorage, SavesAndLoadsInOrder) {
     MoviePtr old;
     list.setPlayItemByFlag(QStringLiteral("F2"), old);
     MoviePtr swapped;
-    list.moveAItemUpDown(1, QStringLiteral("F3"), swapped);
+    list.moveAItemUpDown(MoveDirection::Up, QStringLiteral("F3"), swapped);
     QString error;
     ASSERT_TRUE(list.boolSavePlayListToPLDB(error)) << error.toStdString();
 

@@ -120,13 +120,13 @@ TEST(PlayList, MarksMoveByKeyIgnoringCase) {
 TEST(PlayList, MovingUpAndDown) {
     PlayList list = listOf({"A", "B", "C"});
     MoviePtr swapped;
-    EXPECT_FALSE(list.moveAItemUpDown(1, QStringLiteral("A"), swapped));
+    EXPECT_FALSE(list.moveAItemUpDown(MoveDirection::Up, QStringLiteral("A"), swapped));
     EXPECT_FALSE(swapped);
     EXPECT_EQ(flagOf(list.objGetActItem()), QStringLiteral("A"));
-    EXPECT_TRUE(list.moveAItemUpDown(2, QStringLiteral("A"), swapped));
+    EXPECT_TRUE(list.moveAItemUpDown(MoveDirection::Down, QStringLiteral("A"), swapped));
     EXPECT_EQ(flagOf(swapped), QStringLiteral("B"));
     EXPECT_EQ(flagOf(list.objGetAItem(2)), QStringLiteral("A"));
-    EXPECT_FALSE(list.moveAItemUpDown(2, QStringLiteral("C"), swapped));
-    EXPECT_FALSE(list.moveAItemUpDown(3, QStringLiteral("B"), swapped));
-    EXPECT_FALSE(list.moveAItemUpDown(1, QStringLiteral("Z"), swapped));
+    EXPECT_FALSE(list.moveAItemUpDown(MoveDirection::Down, QStringLiteral("C"), swapped));
+    EXPECT_FALSE(list.moveAItemUpDown(MoveDirection{3}, QStringLiteral("B"), swapped));
+    EXPECT_FALSE(list.moveAItemUpDown(MoveDirection::Up, QStringLiteral("Z"), swapped));
 }
