@@ -8,7 +8,7 @@ namespace instancerecord {
 QByteArray buildRecord(const QString& text) {
     const QString sent = text.left(kMaxChars);
     QByteArray record(kRecordBytes, '\0');
-    qToLittleEndian<quint32>(1, record.data());
+    qToLittleEndian<quint32>(kStringRecord, record.data());
     qToLittleEndian<quint32>(static_cast<quint32>(2 * sent.size() + 1), record.data() + 4);
     char* buffer = record.data() + 8;
     for (qsizetype i = 0; i < sent.size(); ++i)
@@ -18,7 +18,7 @@ QByteArray buildRecord(const QString& text) {
 
 std::optional<QString> textOfRecord(const QByteArray& record) {
     if (record.size() != kRecordBytes) return std::nullopt;
-    if (qFromLittleEndian<quint32>(record.constData()) != 1) return std::nullopt;
+    if (qFromLittleEndian<quint32>(record.constData()) != kStringRecord) return std::nullopt;
     const quint32 count = qFromLittleEndian<quint32>(record.constData() + 4);
     QByteArray buffer(kBufferBytes, '\0');
     std::copy_n(record.constData() + 8, std::min<quint32>(count, kBufferBytes), buffer.data());

@@ -9,6 +9,8 @@
 // character plus one, and the buffer must keep a NUL after the text, so one record carries 999 characters.
 namespace instancerecord {
 
+// The one kind of record there is: a string.
+inline constexpr quint32 kStringRecord = 1;
 inline constexpr int kBufferBytes = 2000;
 inline constexpr int kRecordBytes = 4 + 4 + kBufferBytes;
 inline constexpr int kMaxChars = kBufferBytes / 2 - 1;
