@@ -13,6 +13,7 @@
 #include "base/ProgramPaths.h"
 #include "base/Rounding.h"
 #include "db/SettingsDatabase.h"
+#include "forms/ChineseLocale.h"
 #include "forms/ControlerWiring.h"
 #include "forms/FileAdding.h"
 #include "handover/FileListCommand.h"
@@ -58,6 +59,7 @@ void M1::Main(const QString& strCommandLine) {
     }
 
     installDesktopServices();
+    useChineseLocale();
     auto enginePreload = std::make_unique<EnginePreload>(m_strProgramFolder + QStringLiteral("/engines"));
     QString error;
     if (!settingsdb::boolCreateIfMissing(m_strProgramFolder, error))

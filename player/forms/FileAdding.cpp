@@ -20,6 +20,11 @@ struct MediaFilterEntry {
     const char* patterns;
 };
 
+// Formats both engines play that the classic lists lack; the movie and sound entries carry them, and so does
+// the first entry.
+#define KESTRUNE_MOVIE_FORMATS "*.mp4;*.m4v;*.mkv;*.webm;*.ogv;*.ts;*.m2ts;*.3gp;*.flv"
+#define KESTRUNE_SOUND_FORMATS "*.flac;*.opus;*.ogg;*.oga;*.aac"
+
 // Entries 2 to 17; the first entry, all media files, is their union.
 constexpr std::array<MediaFilterEntry, 16> kMediaTypes{{
     {"AIFF文件(*.aif)", "*.aif"},
@@ -40,12 +45,13 @@ constexpr std::array<MediaFilterEntry, 16> kMediaTypes{{
     {"Windows 媒体(*.avi;*.wma;*.wmv;*.wm;*.asf;*.asx;*.wax;*.wvx;*.wmx)",
      "*.avi;*.wma;*.wmv;*.wm;*.asf;*.asx;*.wax;*.wvx;*.wmx"},
     {"电影(*.asf;*.avi;*.rmvb;*.rm;*.ram;*.mpeg;*.wma;*.wmv;*.mpg;*.mov;*.qt;"
-     "*.m1v;*.mp2;*.mpa;*.mpe;*.wm;*.wmd)",
-     "*.asf;*.avi;*.rmvb;*.rm;*.ram;*.mpeg;*.wma;*.wmv;*.mpg;*.mov;*.qt;*.m1v;*.mp2;*.mpa;*.mpe;*.wm;*.wmd"},
+     "*.m1v;*.mp2;*.mpa;*.mpe;*.wm;*.wmd;" KESTRUNE_MOVIE_FORMATS ")",
+     "*.asf;*.avi;*.rmvb;*.rm;*.ram;*.mpeg;*.wma;*.wmv;*.mpg;*.mov;*.qt;*.m1v;*.mp2;*.mpa;*.mpe;*.wm;*."
+     "wmd;" KESTRUNE_MOVIE_FORMATS},
     {"音频(*.mp3;*.mp2;*.wav;*.wma;*.midi;*.rm;*.rmvb;*.mp;*.mp1;*.mid;*.ra;*.rax;"
-     "*.rmi;*.mpga;*.rmx;*.rmj;*.rms;*.au;*.aiff;*.acp;*.m4a;*.m4p;*.url;*.lnk)",
+     "*.rmi;*.mpga;*.rmx;*.rmj;*.rms;*.au;*.aiff;*.acp;*.m4a;*.m4p;*.url;*.lnk;" KESTRUNE_SOUND_FORMATS ")",
      "*.mp3;*.mp2;*.wav;*.wma;*.midi;*.rm;*.rmvb;*.mp;*.mp1;*.mid;*.ra;*.rax;"
-     "*.rmi;*.mpga;*.rmx;*.rmj;*.rms;*.au;*.aiff;*.acp;*.m4a;*.m4p;*.url;*.lnk"},
+     "*.rmi;*.mpga;*.rmx;*.rmj;*.rms;*.au;*.aiff;*.acp;*.m4a;*.m4p;*.url;*.lnk;" KESTRUNE_SOUND_FORMATS},
 }};
 
 // "text" and "*.a;*.b" become "text (*.a *.b)"; blanks around a pattern do not count.

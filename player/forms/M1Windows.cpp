@@ -22,18 +22,22 @@ void confirmExit(QWidget* owner, Controler* controler) {
 
 // A text with a scheme of more than one letter is an address; anything else (a drive letter included) a path.
 namespace {
-bool openInUsersProgram(const QUrl& address) {
-    const bool opened = QDesktopServices::openUrl(address);
-    if (!opened) qCWarning(lcForms) << "nothing on this desktop opened" << address.toString();
-    return opened;
+// The user's own program for the address (their browser, their mail program); when the desktop has none
+// (no xdg-open, no browser), the user is told so.
+bool openInUsersProgram(QWidget* owner, const QUrl& address) {
+    if (QDesktopServices::openUrl(address)) return true;
+    qCWarning(lcForms) << "nothing on this desktop opened" << address.toString();
+    frmMsgBox::showNote(owner, QStringLiteral("本机没有可以打开它的程序：\n") +
+                                   address.toDisplayString(QUrl::PreferLocalFile));
+    return false;
 }
 }  // namespace
 
-bool openPageInBrowser(QWidget* /*owner*/, const QString& path) {
+bool openPageInBrowser(QWidget* owner, const QString& path) {
     const QUrl address(path);
-    return openInUsersProgram(address.scheme().size() > 1 ? address : QUrl::fromLocalFile(path));
+    return openInUsersProgram(owner, address.scheme().size() > 1 ? address : QUrl::fromLocalFile(path));
 }
 
-bool openMailTo(QWidget* /*owner*/, const QString& address) {
-    return openInUsersProgram(QUrl(QStringLiteral("mailto:") + address));
+bool openMailTo(QWidget* owner, const QString& address) {
+    return openInUsersProgram(owner, QUrl(QStringLiteral("mailto:") + address));
 }

@@ -126,7 +126,7 @@ void frmHide::mnuConfig_Click() {
 }
 
 void frmHide::mnuFAQ_Click() {
-    openPageInBrowser(this, strProgramFolder() + QStringLiteral("/Help/FunctionIntroduce.htm"));
+    openPageInBrowser(m_mainFace, strProgramFolder() + QStringLiteral("/Help/FunctionIntroduce.htm"));
 }
 
 void frmHide::mnuAbout_Click() {

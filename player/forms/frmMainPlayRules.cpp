@@ -4,10 +4,10 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "ChineseLocale.h"
 #include "control/Controler.h"
 #include "frmMain.h"
 
@@ -24,11 +24,6 @@ RuleFace ruleFace(PlayRule rule) {
     return {"顺序播放", "正处于顺序播放模式"};
 }
 
-QString strNowText() {
-    const QDateTime now = QDateTime::currentDateTime();
-    return QLocale::system().toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           now.time().toString(QStringLiteral("HH:mm:ss"));
-}
 }  // namespace
 
 // False when there is no item to go to; the panel then stays stopped.
@@ -139,7 +134,7 @@ void frmMain::showPlayRuleAtSetUp() {
 
 void frmMain::addPlayErrLogRow(const QString& strReason, const QString& strFilePath) {
     auto* row = new QTreeWidgetItem;
-    row->setText(1, strNowText());
+    row->setText(1, strChineseDateTime(QDateTime::currentDateTime()));
     row->setText(2, strReason);
     row->setText(3, strFilePath);
     row->setToolTip(1, strReason);

@@ -1,5 +1,6 @@
 #include "frmScreen.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QResizeEvent>
 
@@ -124,11 +125,15 @@ void frmScreen::stopPlay() {
     stopRoutine();
 }
 
+// A new volume brings the sound back: the engines too, so that they never stay muted while the window and
+// the control panel say the sound is on.
 void frmScreen::setIntVolume(int value) {
     m_intVolume = value;
     m_wmpPlayer->setVolume(value);
     m_realPlayer->setVolume(value);
     m_boolMute = false;
+    m_wmpPlayer->setMute(false);
+    m_realPlayer->setMute(false);
 }
 
 void frmScreen::setBoolMute(bool value) {
@@ -240,6 +245,10 @@ void frmScreen::setLngMaxWidth(int value) {
 void frmScreen::setLngMaxHeight(int value) {
     m_lngMaxHeight = value;
     if (m_boolMaxSize) resize(width(), value);
+}
+
+void frmScreen::closeEvent(QCloseEvent* event) {
+    event->ignore();
 }
 
 void frmScreen::resizeEvent(QResizeEvent* event) {

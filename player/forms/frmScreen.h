@@ -113,6 +113,9 @@ class frmScreen : public QWidget, public ScreenView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The window lives until the player exits: a close request (its title bar, Alt+F4, the task bar) is
+    // refused.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // Engine choice, starts, failures and fallback.
@@ -167,6 +170,9 @@ class frmScreen : public QWidget, public ScreenView {
     qint64 m_lngJinDu = 0;
     bool boolExpectRealStop = false;
     bool boolSeekOnRealStart = false;
+    // The current start of the RealPlayer engine reached playing: a stop from then on is the clip's end,
+    // however short the clip.
+    bool boolRealReachedPlaying = false;
     bool boolFirstResize = true;
     qint64 lngLastRealSecond = 0;
     // The button release that ends a double click is no click of its own.

@@ -99,6 +99,7 @@ void frmScreen::timRealPlayDelay_Timer() {
     if (m_lngPlayRuler < EngineRule::PreferRealPlayer || m_lngPlayRuler > EngineRule::RealPlayerOnly) return;
     m_wmpPlayer->setURL(m_wmpPlayer->URL());
     showEngine(PlayerEngine::RealPlayer);
+    boolRealReachedPlaying = false;
     timRealPopuWinErrCheck.start();
     m_realPlayer->play();
 }
@@ -163,6 +164,7 @@ void frmScreen::wmpPlayer_MediaError() {
 void frmScreen::realPlayer_StateChanged(int /*oldState*/, int newState) {
     if (newState == RealPlayerEngine::kStatePlaying) {
         playingDetected();
+        boolRealReachedPlaying = true;
         boolExpectRealStop = false;
         if (boolSeekOnRealStart) {
             boolSeekOnRealStart = false;
@@ -174,7 +176,7 @@ void frmScreen::realPlayer_StateChanged(int /*oldState*/, int newState) {
     if (newState != RealPlayerEngine::kStateStopped) return;
     if (boolExpectRealStop) {
         boolExpectRealStop = false;
-    } else if (timRealPopuWinErrCheck.isActive()) {
+    } else if (timRealPopuWinErrCheck.isActive() && !boolRealReachedPlaying) {
         timRealPopuWinErrCheck.stop();
         timRealErrDelay.start();
     } else {

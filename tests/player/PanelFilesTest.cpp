@@ -66,6 +66,9 @@ TEST_F(PanelFiles, TheMediaFilterHasEighteenEntriesInQtSyntax) {
     EXPECT_TRUE(filters[0].startsWith(QStringLiteral("所有媒体文件 (*.aif *.au *.avi *.mid ")));
     EXPECT_EQ(filters[6], QStringLiteral("QuickTime文件(*.mov; *.qt) (*.mov *.qt)"));
     EXPECT_EQ(filters[17], QStringLiteral("所有文件(*.*) (*.*)"));
+    // All media files take in what both engines play.
+    for (const char* format : {"mp4", "m4v", "mkv", "webm", "mov", "flac", "opus", "m4a", "ogg"})
+        EXPECT_TRUE(filters[0].contains(QStringLiteral(" *.%1 ").arg(QLatin1String(format)))) << format;
 }
 
 // Batches a millisecond or two apart get the same key from the clock; every item must still have its own.
