@@ -20,6 +20,7 @@
 #include "handover/InstanceChannel.h"
 #include "handover/InstanceRecord.h"
 #include "handover/MF.h"
+#include "handover/OutgoingFileList.h"
 #include "model/SysConfig.h"
 #include "monitors/AimMonitor.h"
 #include "monitors/cMonitors.h"
@@ -124,14 +125,14 @@ void M1::handOverToRunningPlayer(const QString& strCommandLine) {
         return;
     }
     // Too long for one record: the path travels as a one-file list block, which the player reads while this
-    // start waits for its answer; the block goes once the player has handled it.
-    const QString block = QStringLiteral("KestruneHO_%1").arg(QCoreApplication::applicationPid());
-    qint32 lngFS = 0;
-    QString ignored;
-    MF::boolRemoveBlock(block);  // left behind by a start that died with this process id
-    if (!boolWriteFileListBlock(block, {strCommandLine}, lngFS, ignored)) return;
-    instancechannel::sendStringToInstance(socket, strFileListCommand(true, block, lngFS));
-    MF::boolRemoveBlock(block);
+    // start waits for its answer.
+    OutgoingFileList block;
+    QString command, error;
+    if (block.boolWrite({strCommandLine}, command, error)) {
+        instancechannel::sendStringToInstance(socket, command);
+    } else {
+        qCWarning(lcApp) << "the command line could not be handed over:" << error;
+    }
 }
 
 void M1::releaseInstance() {

@@ -1,19 +1,51 @@
 // Brandock, the player.
 #include <unistd.h>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <cstdio>
 
 #include "M1.h"
+#include "StartRequest.h"
 #include "base/ProgramPaths.h"
+#include "handover/OutgoingFileList.h"
+
+namespace {
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// --help and --version answer on the terminal, before anything needs a display.
+bool boolAnsweredOnTheTerminal(int argc, char* argv[]) {
+    if (argc != 2) return false;
+    const StartRequest request = startRequestOf({QFile::decodeName(argv[1])}, QDir::currentPath());
+    if (request.action == StartRequest::Action::Start) return false;
+    print(stdout, request.action == StartRequest::Action::PrintUsage ? strUsageText() : strVersionText());
+    return true;
+}
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    if (boolAnsweredOnTheTerminal(argc, argv)) return 0;
     QApplication app(argc, argv);
     // The control panel can be hidden and the screen window closed to the tray: only exitSys ends the player.
     app.setQuitOnLastWindowClosed(false);
+
     M1 m1(strProgramFolder());
     m1.exitOnTerminationRequests();
-    m1.Main(app.arguments().mid(1).join(QLatin1Char(' ')));
+    {
+        const StartRequest request = startRequestOf(app.arguments().mid(1), QDir::currentPath());
+        for (const QString& missing : request.notFound)
+            print(stderr, QStringLiteral("brandock: 找不到文件: %1\n").arg(missing));
+        // Several files travel in a block of this start's own, read by the player before Main returns.
+        QString commandLine = request.strCommandLine;
+        OutgoingFileList files;
+        QString error;
+        if (!request.files.isEmpty() && !files.boolWrite(request.files, commandLine, error))
+            print(stderr, QStringLiteral("brandock: %1\n").arg(error));
+        m1.Main(commandLine);
+    }
     if (m1.boolHandedOver()) return 0;
     // Once the list and settings are stored the player ends at once, as a program's End does: the engines
     // are not taken down one by one (libmpv's X connection can report a window its own teardown already

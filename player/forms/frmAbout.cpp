@@ -39,7 +39,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     auto* fields = new QGridLayout;
     fields->addWidget(labProduct, 0, 0, 1, 2);
     fields->addWidget(new QLabel(QStringLiteral("版本："), this), 1, 0);
-    fields->addWidget(new QLabel(QStringLiteral("1.3"), this), 1, 1);
+    fields->addWidget(new QLabel(QLatin1String(kProductVersion), this), 1, 1);
     fields->addWidget(new QLabel(QStringLiteral("电子邮箱："), this), 2, 0);
     fields->addWidget(txtEMail, 2, 1);
     fields->addWidget(new QLabel(QStringLiteral("主页："), this), 3, 0);

@@ -1,0 +1,62 @@
+#include "StartRequest.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "base/Product.h"
+#include "handover/FileListCommand.h"
+
+namespace {
+bool isAddress(const QString& text) {
+    return text.contains(QLatin1String("http"), Qt::CaseInsensitive);
+}
+
+QString absoluteIn(const QString& folder, const QString& path) {
+    return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
+}
+}  // namespace
+
+StartRequest startRequestOf(const QStringList& arguments, const QString& workingFolder) {
+    StartRequest request;
+    if (arguments.isEmpty()) return request;
+    const QString whole = arguments.join(QLatin1Char(' '));
+    const bool wholeExists = QFileInfo::exists(absoluteIn(workingFolder, whole));
+    if (arguments.size() == 1 && !wholeExists) {
+        if (whole == QLatin1String("--help") || whole == QLatin1String("-h")) {
+            request.action = StartRequest::Action::PrintUsage;
+            return request;
+        }
+        if (whole == QLatin1String("--version")) {
+            request.action = StartRequest::Action::PrintVersion;
+            return request;
+        }
+    }
+    if (commandModeOf(whole) != CommandMode::Single || arguments.size() == 1 || wholeExists) {
+        request.strCommandLine = wholeExists ? absoluteIn(workingFolder, whole) : whole;
+        return request;
+    }
+    for (const QString& argument : arguments) {
+        if (isAddress(argument)) {
+            request.files << argument;
+        } else if (QFileInfo(absoluteIn(workingFolder, argument)).isFile()) {
+            request.files << absoluteIn(workingFolder, argument);
+        } else {
+            request.notFound << argument;
+        }
+    }
+    if (request.files.size() == 1) request.strCommandLine = request.files.takeFirst();
+    return request;
+}
+
+QString strUsageText() {
+    return QStringLiteral(
+        "用法: brandock [文件或网址...]\n"
+        "  不带参数      打开播放器和保存的播放列表\n"
+        "  文件或网址    加入播放列表并播放第一个；播放器已在运行时交给它\n"
+        "  --help, -h    显示本说明\n"
+        "  --version     显示版本\n");
+}
+
+QString strVersionText() {
+    return QStringLiteral("brandock (%1) %2\n").arg(QLatin1String(kProductName), QLatin1String(kProductVersion));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Files that a starting process hands to the player in a file-list block of its own, named after the
+// process: the command line that names the block, and the block itself until this object goes (by then
+// the player has read it: a player that starts reads it before Main returns, a running one before it
+// answers the hand-over).
+class OutgoingFileList {
+  public:
+    OutgoingFileList() = default;
+    ~OutgoingFileList();
+    OutgoingFileList(const OutgoingFileList&) = delete;
+    OutgoingFileList& operator=(const OutgoingFileList&) = delete;
+
+    // Writes the block; the command adds the files and plays the first. False, with the reason, when the
+    // block cannot be made.
+    bool boolWrite(const QStringList& files, QString& strCommand, QString& strErrInfo);
+
+  private:
+    QString m_strBlockName;
+};
