@@ -58,5 +58,6 @@ QString strUsageText() {
 }
 
 QString strVersionText() {
-    return QStringLiteral("brandock (%1) %2\n").arg(QLatin1String(kProductName), QLatin1String(kProductVersion));
+    return QStringLiteral("brandock (%1) %2\n")
+        .arg(QLatin1String(kProductName), QLatin1String(kProductVersion));
 }

@@ -17,6 +17,10 @@ QLineEdit* addressBox(const char* address, QWidget* parent) {
     auto* box = new QLineEdit(QString::fromLatin1(address), parent);
     box->setReadOnly(true);
     box->setCursor(Qt::PointingHandCursor);
+    // Wide enough for the whole address in the font in use: the text, the box's frame and its inner margins.
+    const QMargins margins = box->textMargins();
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(box->text()) + margins.left() +
+                         margins.right() + 16);
     return box;
 }
 }  // namespace

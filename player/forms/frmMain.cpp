@@ -260,6 +260,17 @@ void frmMain::timSetFangJingYinButton_Timer() {
     }
 }
 
+// The window has no sizing frame, but it grows wider whenever its controls need more room than it has (a
+// longer state word, a larger font, a higher scale), so that no text is cut.
+bool frmMain::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest && minimumSize() == maximumSize() &&
+        minimumSizeHint().width() > width()) {
+        setFixedWidth(minimumSizeHint().width());
+    }
+    return handled;
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     hide();

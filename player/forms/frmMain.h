@@ -147,6 +147,7 @@ class frmMain : public QWidget, public PanelView {
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     // Building the window (frmMainControls.cpp).

@@ -138,6 +138,7 @@ QWidget* frmMain::buildTransportArea() {
     cmdDown = new QPushButton(QStringLiteral("下一个"), area);
     cmdRecyclePlayPL = new QPushButton(area);
     comboPlayRuler = new QComboBox(area);
+    comboPlayRuler->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmdSetScreen = new QPushButton(QStringLiteral("全屏到>"), area);
     setTag(cmdSetScreen, QStringLiteral("1"));
     picFangYinImage = style()->standardIcon(QStyle::SP_MediaVolume).pixmap(20, 20);
@@ -239,7 +240,11 @@ void frmMain::createListColumns() {
         {QString(), QStringLiteral("发生时间"), QStringLiteral("原因"), QStringLiteral("文件路径")});
     lvPlayErrLogList->header()->setMinimumSectionSize(0);
     lvPlayErrLogList->setColumnWidth(0, 0);
-    lvPlayErrLogList->setColumnWidth(1, pixelsX(1900));
+    // The time column is as wide as a time in the font in use, at least; the reason column grows with its
+    // longest reason.
+    const int timeWidth =
+        lvPlayErrLogList->fontMetrics().horizontalAdvance(QStringLiteral("2026/12/31 23:59:59"));
+    lvPlayErrLogList->setColumnWidth(1, std::max(pixelsX(1900), timeWidth + 16));
     lvPlayErrLogList->setColumnWidth(2, pixelsX(3500));
     lvPlayErrLogList->setColumnWidth(3, pixelsX(10000));
 }
@@ -279,7 +284,8 @@ void frmMain::wireTimers() {
     connect(&timSetFangJingYinButton, &QTimer::timeout, this, &frmMain::timSetFangJingYinButton_Timer);
     connect(&timDelaySetPLTabFace, &QTimer::timeout, this, &frmMain::setPLTabFace);
     // Without a sizing frame the grip at the bottom edge is the only way to change the height.
-    connect(&timDelaySetFrm, &QTimer::timeout, this, [this] { setFixedSize(size()); });
+    connect(&timDelaySetFrm, &QTimer::timeout, this,
+            [this] { setFixedSize(size().expandedTo(minimumSizeHint())); });
     timRecordMainFaceWindowState.start();
     timSetFangJingYinButton.start();
 }

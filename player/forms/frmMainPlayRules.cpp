@@ -140,6 +140,12 @@ void frmMain::addPlayErrLogRow(const QString& strReason, const QString& strFileP
     row->setToolTip(1, strReason);
     row->setToolTip(2, strReason);
     lvPlayErrLogList->addTopLevelItem(row);
+    // The time and the reason show whole, in whatever font the desktop gives.
+    for (int column : {1, 2}) {
+        const int before = lvPlayErrLogList->columnWidth(column);
+        lvPlayErrLogList->resizeColumnToContents(column);
+        if (lvPlayErrLogList->columnWidth(column) < before) lvPlayErrLogList->setColumnWidth(column, before);
+    }
     lvPlayErrLogList->setCurrentItem(row);
     lvPlayErrLogList->scrollToItem(row);
     labPlayErrLogCount->setText(QString::number(lvPlayErrLogList->topLevelItemCount()));
