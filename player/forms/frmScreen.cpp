@@ -7,6 +7,7 @@
 #include "base/Rounding.h"
 #include "base/TextHelpers.h"
 #include "monitors/cMonitors2.h"
+#include "platform/WindowManager.h"
 
 namespace {
 const QString kEmptyTime = QStringLiteral("00:00:00");
@@ -175,12 +176,15 @@ void frmScreen::placeTimeDisplay() {
 
 // ---- Geometry -------------------------------------------------------------------------------------------
 
+// Under a window manager full screen is the window manager's full-screen state on the chosen monitor, so
+// that the desktop's panels stay below the video; on a bare X server the window loses its frame and covers
+// the monitor's rectangle itself.
 void frmScreen::setBoolMaxSize(bool value) {
     if (value == m_boolMaxSize) return;
     if (!value) {
         m_boolMaxSize = false;
         setWindowState(Qt::WindowNoState);
-        setCaptionBar(true);
+        if (windowFlags() & Qt::FramelessWindowHint) setCaptionBar(true);
         applyNormalRectangle();
         return;
     }
@@ -191,8 +195,13 @@ void frmScreen::setBoolMaxSize(bool value) {
     m_lngNormalWidth = normal.width();
     m_lngNormalHeight = normal.height();
     m_boolMaxSize = true;
-    setCaptionBar(false);
-    applyMaxRectangle();
+    if (boolWindowManagerDoesFullScreen()) {
+        applyMaxRectangle();  // the window manager takes the monitor the window is on
+        setWindowState(Qt::WindowFullScreen);
+    } else {
+        setCaptionBar(false);
+        applyMaxRectangle();
+    }
 }
 
 void frmScreen::takeFocus() {
