@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 
 #include "ControlLog.h"
 #include "base/Rounding.h"
@@ -318,15 +319,76 @@ void Controler::saveRunPram(const RunParameter& runParameter) {
 }
 
 void Controler::setFullScreenOn(const cMonitor& monitor) {
-    m_frmScreen->setLngMaxHeight(monitor.Height());
-    m_frmScreen->setLngMaxWidth(monitor.Width());
-    m_frmScreen->setLngMaxTop(monitor.Top());
-    m_frmScreen->setLngMaxLeft(monitor.Left());
+    setFullScreenOn(QRect(monitor.Left(), monitor.Top(), monitor.Width(), monitor.Height()));
+}
+
+void Controler::setFullScreenOn(const QRect& monitor) {
+    m_frmScreen->setLngMaxHeight(monitor.height());
+    m_frmScreen->setLngMaxWidth(monitor.width());
+    m_frmScreen->setLngMaxTop(monitor.top());
+    m_frmScreen->setLngMaxLeft(monitor.left());
     m_frmScreen->setBoolMaxSize(true);
 }
 
 void Controler::exitFullScreen() {
     m_frmScreen->setBoolMaxSize(false);
+}
+
+// ---- The keyboard ---------------------------------------------------------------------------------------
+
+void Controler::doKeyCommand(PlayerKey key) {
+    if (m_boolShuttingDown || !m_frmScreen) return;
+    switch (key) {
+        case PlayerKey::PlayPause:
+            if (m_frmScreen->lngState() == PlayState::Playing) {
+                frmScreen_clickPopuMenu(MenuCommand::Pause);
+            } else if (m_frmScreen->lngState() != PlayState::Starting) {
+                frmScreen_clickPopuMenu(MenuCommand::Play);
+            }
+            break;
+        case PlayerKey::ToggleFullScreen:
+            if (m_frmScreen->boolMaxSize()) {
+                frmScreen_clickPopuMenu(MenuCommand::ExitFullScreen);
+            } else {
+                setFullScreenOn(m_frmScreen->monitorRectangle());
+                reportFace(FaceState::FullScreen);
+            }
+            break;
+        case PlayerKey::LeaveFullScreen:
+            if (m_frmScreen->boolMaxSize()) frmScreen_clickPopuMenu(MenuCommand::ExitFullScreen);
+            break;
+        case PlayerKey::ToggleMute:
+            frmScreen_clickPopuMenu(m_frmScreen->boolMute() ? MenuCommand::SoundOn : MenuCommand::Mute);
+            break;
+        case PlayerKey::SeekBack:
+            seekBy(-kSeekStepSeconds);
+            break;
+        case PlayerKey::SeekForward:
+            seekBy(kSeekStepSeconds);
+            break;
+        case PlayerKey::VolumeUp:
+            changeVolumeBy(kVolumeStep);
+            break;
+        case PlayerKey::VolumeDown:
+            changeVolumeBy(-kVolumeStep);
+            break;
+    }
+}
+
+// From the position the panel shows, within the clip.
+void Controler::seekBy(qint64 seconds) {
+    if (!m_frmMain || m_frmScreen->lngState() == PlayState::Stopped) return;
+    const qint64 length = m_frmMain->lngGetMovieLen();
+    qint64 target = std::max<qint64>(0, m_frmMain->lngGetJinDu() + seconds);
+    if (length > 0) target = std::min(target, length);
+    setJinDu(target);
+}
+
+void Controler::changeVolumeBy(int delta) {
+    const int volume = std::clamp(m_objSysConfig->intVolumeValue() + delta, 0, 100);
+    setVolume(static_cast<std::int16_t>(volume));
+    if (m_frmMain) m_frmMain->showVolume(volume);
+    reportFace(FaceState::SoundOn);
 }
 
 // ---- The screen window's events -------------------------------------------------------------------------

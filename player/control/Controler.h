@@ -94,7 +94,13 @@ class Controler : public QObject {
     void saveRunPram(const RunParameter& runParameter);
     // The screen window goes full screen on the monitor, or back to its normal rectangle.
     void setFullScreenOn(const cMonitor& monitor);
+    void setFullScreenOn(const QRect& monitor);
     void exitFullScreen();
+
+    // The keyboard's commands, on either window.
+    static constexpr qint64 kSeekStepSeconds = 10;
+    static constexpr int kVolumeStep = 5;
+    void doKeyCommand(PlayerKey key);
 
     // The screen window's events.
     void frmScreen_clickPopuMenu(MenuCommand lngCommand);
@@ -107,6 +113,8 @@ class Controler : public QObject {
 
   private:
     void reportFace(FaceState state);
+    void seekBy(qint64 seconds);
+    void changeVolumeBy(int delta);
     void finishExit();
 
     std::unique_ptr<SysConfig> m_objSysConfig;

@@ -33,6 +33,8 @@ class PanelView {
     virtual void hideFace() = 0;
     virtual void minimiseFace() = 0;
     virtual void moveFace(const QPoint& topLeft) = 0;
+    // The volume slider shows the volume, without sending it on.
+    virtual void showVolume(int volume) = 0;
 
   protected:
     ~PanelView() = default;

@@ -22,6 +22,7 @@
 #include "FileAdding.h"
 #include "FormUnits.h"
 #include "M1Windows.h"
+#include "PlayerKeys.h"
 #include "base/TextHelpers.h"
 #include "control/Controler.h"
 #include "monitors/cMonitors2.h"
@@ -269,6 +270,14 @@ bool frmMain::event(QEvent* event) {
         setFixedWidth(minimumSizeHint().width());
     }
     return handled;
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<PlayerKey> key = playerKeyOf(*event); key && m_controler) {
+        m_controler->doKeyCommand(*key);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -56,6 +56,7 @@ class frmMain : public QWidget, public PanelView {
     void hideFace() override { hide(); }
     void minimiseFace() override { showMinimized(); }
     void moveFace(const QPoint& topLeft) override { move(topLeft); }
+    void showVolume(int volume) override;
 
     void setPlayButtonState(PlayButtonState state);
     void setMute();
@@ -143,6 +144,7 @@ class frmMain : public QWidget, public PanelView {
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

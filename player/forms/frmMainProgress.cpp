@@ -45,6 +45,10 @@ void frmMain::setFaceBySysConfigPara() {
     m_boolDraggingJinDu = false;
 }
 
+void frmMain::showVolume(int volume) {
+    setSliderValue(sldVolume, volume);
+}
+
 void frmMain::setSliderValue(QSlider* slider, int value) {
     const QSignalBlocker byCode(slider);
     slider->setValue(value);

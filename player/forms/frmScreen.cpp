@@ -32,6 +32,7 @@ frmScreen::frmScreen(std::unique_ptr<RealPlayerEngine> realPlayer,
     : QWidget(parent), m_realPlayer(std::move(realPlayer)), m_wmpPlayer(std::move(wmpPlayer)) {
     setAttribute(Qt::WA_NativeWindow);
     setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
     m_realPlayer->videoWidget()->setParent(this);
     m_wmpPlayer->videoWidget()->setParent(this);
     m_wmpPlayer->videoWidget()->hide();

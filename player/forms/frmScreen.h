@@ -64,6 +64,7 @@ class frmScreen : public QWidget, public ScreenView {
     void setLngJinDu(qint64 seconds) override;
     qint64 lngFileLength() const override;
     QRect screenRectangle() const override { return frameGeometry(); }
+    QRect monitorRectangle() const override;
     void takeFocus() override;
     void hideScreen() override { hide(); }
 
@@ -107,6 +108,8 @@ class frmScreen : public QWidget, public ScreenView {
     void DbClickPlayer(bool boolIsMaxSize);
     void ClickPlayer();
     void clickPopuMenu(MenuCommand lngCommand);
+    // A key of the player's, or the mouse wheel over the video (a volume step a notch).
+    void KeyCommand(PlayerKey key);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -116,6 +119,8 @@ class frmScreen : public QWidget, public ScreenView {
     // The window lives until the player exits: a close request (its title bar, Alt+F4, the task bar) is
     // refused.
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     // Engine choice, starts, failures and fallback.
@@ -175,6 +180,7 @@ class frmScreen : public QWidget, public ScreenView {
     bool boolRealReachedPlaying = false;
     bool boolFirstResize = true;
     qint64 lngLastRealSecond = 0;
+    int m_wheelAngle = 0;  // the wheel's turn not yet made into volume steps
     // The button release that ends a double click is no click of its own.
     bool m_boolReleaseEndsDoubleClick = false;
 };

@@ -3,9 +3,12 @@
 // reaches the same handlers through its notifications.
 #include <QCursor>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
+#include "PlayerKeys.h"
 #include "frmScreen.h"
 #include "monitors/MonitorNames.h"
+#include "monitors/cMonitors.h"
 #include "monitors/cMonitors2.h"
 
 namespace {
@@ -64,6 +67,28 @@ void frmScreen::wireInput() {
             [this](int button) { wmpPlayer_MouseDown(button); });
     connect(m_wmpPlayer.get(), &MediaPlayerEngine::MouseUp, this,
             [this](int button) { wmpPlayer_MouseUp(button); });
+}
+
+void frmScreen::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<PlayerKey> key = playerKeyOf(*event)) {
+        emit KeyCommand(*key);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void frmScreen::wheelEvent(QWheelEvent* event) {
+    constexpr int kNotch = 120;
+    m_wheelAngle += event->angleDelta().y();
+    for (; m_wheelAngle >= kNotch; m_wheelAngle -= kNotch) emit KeyCommand(PlayerKey::VolumeUp);
+    for (; m_wheelAngle <= -kNotch; m_wheelAngle += kNotch) emit KeyCommand(PlayerKey::VolumeDown);
+    event->accept();
+}
+
+QRect frmScreen::monitorRectangle() const {
+    const cMonitorPtr monitor = cMonitors().MonitorForWindow(this);
+    return monitor ? QRect(monitor->Left(), monitor->Top(), monitor->Width(), monitor->Height())
+                   : frameGeometry();
 }
 
 void frmScreen::mousePressEvent(QMouseEvent* event) {

@@ -65,6 +65,19 @@ enum class MoveDirection : std::int32_t { Up = 1, Down = 2 };
 // What stepping through the play list found (objGetNextPalyItem and objGetPreviousPalyItem).
 enum class StepState : std::int32_t { Chosen = 0, AtLast = 1, Empty = 2, AtFirst = 3 };
 
+// The keyboard's commands on the screen window and the control panel, each the same operation as the button
+// or menu entry it mirrors.
+enum class PlayerKey : std::int32_t {
+    PlayPause,
+    ToggleFullScreen,
+    LeaveFullScreen,
+    ToggleMute,
+    SeekBack,
+    SeekForward,
+    VolumeUp,
+    VolumeDown,
+};
+
 // Defaults that the run configuration, the screen window and the control panel share.
 inline constexpr std::int16_t kDefaultVolume = 30;
 inline constexpr EngineRule kDefaultEngineRule = EngineRule::RealPlayerOnly;

@@ -40,10 +40,12 @@ bool boolWindowManagerDoesFullScreen() {
     if (!display) return false;
     // A window manager that follows the freedesktop rules names its check window on the root window.
     std::vector<long> check;
-    if (!readRootProperty(display, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, check) || check.empty() || !check[0])
+    if (!readRootProperty(display, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, check) || check.empty() ||
+        !check[0])
         return false;
     std::vector<long> supported;
     if (!readRootProperty(display, "_NET_SUPPORTED", XA_ATOM, supported)) return false;
     const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", True);
-    return fullScreen != None && std::find(supported.begin(), supported.end(), long(fullScreen)) != supported.end();
+    return fullScreen != None &&
+           std::find(supported.begin(), supported.end(), long(fullScreen)) != supported.end();
 }

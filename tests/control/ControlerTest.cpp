@@ -150,6 +150,38 @@ TEST_F(ControlerRules, ThePanelComesToThePointersMonitorUnlessItsCornerIsThere) 
     EXPECT_EQ(panel.rectangle.topLeft(), QPoint(2040, 390));  // 2039.5 and 389.5, halves to even
 }
 
+TEST_F(ControlerRules, KeysDoWhatTheButtonsAndMenuEntriesTheyMirrorDo) {
+    controler.doKeyCommand(PlayerKey::PlayPause);
+    controler.doKeyCommand(PlayerKey::PlayPause);
+    controler.doKeyCommand(PlayerKey::ToggleMute);
+    controler.doKeyCommand(PlayerKey::ToggleMute);
+    EXPECT_EQ(takeLog(),
+              (QStringList{"play", "face 1", "pause", "face 2", "mute", "face 5", "sound on", "face 4"}));
+
+    screen.monitor = QRect(1280, 0, 1920, 1080);
+    controler.doKeyCommand(PlayerKey::ToggleFullScreen);
+    controler.doKeyCommand(PlayerKey::LeaveFullScreen);
+    controler.doKeyCommand(PlayerKey::LeaveFullScreen);  // already windowed: nothing
+    EXPECT_EQ(takeLog(), (QStringList{"maxHeight 1080", "maxWidth 1920", "maxTop 0", "maxLeft 1280",
+                                      "full screen", "face 6", "windowed", "face 7"}));
+
+    panel.position = 55;
+    panel.length = 60;
+    controler.doKeyCommand(PlayerKey::SeekForward);  // paused: the seek resumes play
+    EXPECT_EQ(screen.position, 60);
+    EXPECT_EQ(screen.state, PlayState::Playing);
+    panel.position = 4;
+    controler.doKeyCommand(PlayerKey::SeekBack);
+    EXPECT_EQ(screen.position, 0);
+
+    controler.objSysConfig()->setIntVolumeValue(98);
+    controler.doKeyCommand(PlayerKey::VolumeUp);
+    EXPECT_EQ(screen.volume, 100);
+    EXPECT_EQ(panel.volume, 100);
+    controler.doKeyCommand(PlayerKey::VolumeDown);
+    EXPECT_EQ(controler.intVolumeValue(), 95);
+}
+
 TEST_F(ControlerRules, ExitStoresSettlesAndRefusesWhatComesAfter) {
     panel.position = 42;
     panel.length = 300;

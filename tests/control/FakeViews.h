@@ -34,6 +34,7 @@ class FakeScreen : public ScreenView {
     void setLngMaxWidth(int value) override { m_log.add(QStringLiteral("maxWidth %1").arg(value)); }
     void setLngMaxHeight(int value) override { m_log.add(QStringLiteral("maxHeight %1").arg(value)); }
     QRect screenRectangle() const override { return rectangle; }
+    QRect monitorRectangle() const override { return monitor; }
     void takeFocus() override { m_log.add(QStringLiteral("screen focus")); }
     void hideScreen() override { m_log.add(QStringLiteral("screen hidden")); }
 
@@ -46,6 +47,7 @@ class FakeScreen : public ScreenView {
     qint64 position = 0;
     bool maxSize = false;
     QRect rectangle{0, 0, 800, 600};
+    QRect monitor{0, 0, 1280, 720};
 
   private:
     ViewLog& m_log;
@@ -72,12 +74,14 @@ class FakePanel : public PanelView {
     void hideFace() override;
     void minimiseFace() override { m_log.add(QStringLiteral("panel minimised")); }
     void moveFace(const QPoint& topLeft) override { rectangle.moveTopLeft(topLeft); }
+    void showVolume(int value) override { volume = value; }
 
     QStringList rows;
     QString selected;
     QString playItemRow;
     qint64 position = 0;
     qint64 length = 0;
+    int volume = -1;
     bool active = false;
     bool visible = true;
     QRect rectangle{100, 100, 400, 300};

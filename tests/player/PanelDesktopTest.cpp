@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSlider>
+#include <QWheelEvent>
 
 #include "PanelFixture.h"
 #include "forms/ChineseLocale.h"
@@ -28,6 +30,32 @@ TEST_F(PanelDesktop, QtsOwnDialogsAndTheErrorLogSpeakChinese) {
                     .match(logged)
                     .hasMatch())
         << logged.toStdString();
+}
+
+TEST_F(PanelDesktop, KeysAndTheWheelReachTheControllerFromBothWindowsButNotFromInsideTheList) {
+    addFiles(3);
+    ASSERT_TRUE(waitPlaying(makeFile("clip0.webm")));
+    QTest::keyClick(screen.get(), Qt::Key_M);
+    EXPECT_TRUE(screen->boolMute());
+    QTest::keyClick(screen.get(), Qt::Key_Space);
+    EXPECT_EQ(screen->lngState(), PlayState::Paused);
+    EXPECT_EQ(stateWord(), QStringLiteral("暂停播放: "));
+
+    const int volume = panel->sldVolume->value();
+    panel->setFocus();
+    QTest::keyClick(panel.get(), Qt::Key_Up);
+    EXPECT_EQ(panel->sldVolume->value(), volume + 5);
+    EXPECT_FALSE(screen->boolMute());  // a new volume brings the sound back
+    QWheelEvent notch(QPointF(10, 10), screen->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(screen.get(), &notch);
+    EXPECT_EQ(panel->sldVolume->value(), volume);
+
+    panel->lvPlayList->setFocus();
+    panel->lvPlayList->setCurrentItem(row(0));
+    QTest::keyClick(panel->lvPlayList, Qt::Key_Down);
+    EXPECT_TRUE(row(1)->isSelected());
+    EXPECT_EQ(panel->sldVolume->value(), volume);
 }
 
 // Without xdg-open or a browser on the path, the manual cannot open: the user is told, not left waiting.
