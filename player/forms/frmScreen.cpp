@@ -32,7 +32,6 @@ frmScreen::frmScreen(std::unique_ptr<RealPlayerEngine> realPlayer,
     : QWidget(parent), m_realPlayer(std::move(realPlayer)), m_wmpPlayer(std::move(wmpPlayer)) {
     setAttribute(Qt::WA_NativeWindow);
     setMouseTracking(false);
-    setFocusPolicy(Qt::StrongFocus);
     m_realPlayer->videoWidget()->setParent(this);
     m_wmpPlayer->videoWidget()->setParent(this);
     m_wmpPlayer->videoWidget()->hide();
@@ -258,7 +257,11 @@ void frmScreen::setLngMaxHeight(int value) {
 }
 
 void frmScreen::closeEvent(QCloseEvent* event) {
-    event->ignore();
+    if (event->spontaneous()) {
+        event->ignore();
+    } else {
+        QWidget::closeEvent(event);
+    }
 }
 
 void frmScreen::resizeEvent(QResizeEvent* event) {

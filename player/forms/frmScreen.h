@@ -116,8 +116,8 @@ class frmScreen : public QWidget, public ScreenView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    // The window lives until the player exits: a close request (its title bar, Alt+F4, the task bar) is
-    // refused.
+    // The window lives until the player exits: a close request from the desktop (its title bar, Alt+F4, the
+    // task bar) is refused.
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
