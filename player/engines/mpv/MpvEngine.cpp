@@ -7,6 +7,10 @@
 #include <cmath>
 #include <utility>
 
+#include "MpvLogging.h"
+
+Q_LOGGING_CATEGORY(lcMpvEngine, "kestrune.engine.mpv")
+
 namespace {
 constexpr quint64 kTimePos = 1;
 constexpr quint64 kDuration = 2;
@@ -47,6 +51,7 @@ MpvEngine::MpvEngine(std::unique_ptr<MpvHandle> mpv, QWidget* parent)
     : m_mpv(std::move(mpv)), m_video(blackNativeArea(parent)) {
     mpv_observe_property(m_mpv->get(), kTimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv->get(), kDuration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_request_log_messages(m_mpv->get(), "warn");
     mpv_set_wakeup_callback(m_mpv->get(), &MpvEngine::wakeUp, this);
 }
 
@@ -86,8 +91,22 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         case MPV_EVENT_PROPERTY_CHANGE:
             propertyChanged(event.reply_userdata, *static_cast<const mpv_event_property*>(event.data));
             break;
+        case MPV_EVENT_LOG_MESSAGE:
+            logMessage(*static_cast<const mpv_event_log_message*>(event.data));
+            break;
         default:
             break;
+    }
+}
+
+// libmpv's warnings and worse; it sends long texts line by line, blank lines included.
+void MpvEngine::logMessage(const mpv_event_log_message& message) {
+    const QString text = QString::fromUtf8(message.text).trimmed();
+    if (text.isEmpty()) return;
+    if (message.log_level <= MPV_LOG_LEVEL_ERROR) {
+        qCCritical(lcMpvEngine).noquote() << message.prefix << "-" << text;
+    } else {
+        qCWarning(lcMpvEngine).noquote() << message.prefix << "-" << text;
     }
 }
 

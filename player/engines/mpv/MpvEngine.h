@@ -46,6 +46,7 @@ class MpvEngine : public RealPlayerEngine {
     void handleEvent(const mpv_event& event);
     void fileEnded(const mpv_event_end_file& end);
     void propertyChanged(quint64 id, const mpv_event_property& property);
+    void logMessage(const mpv_event_log_message& message);
     void playbackRestarted();
     bool currentClipActive() const { return m_entry != 0 && m_mpvEntry == m_entry; }
     void leaveClip();
