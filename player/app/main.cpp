@@ -2,6 +2,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QStringList>
+#include <clocale>
 #include <cstdio>
 
 #include "M1.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // libmpv reads and writes numbers with a decimal point; QApplication has just set the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
     // The control panel can be hidden and the screen window closed to the tray: only exitSys ends the player.
     app.setQuitOnLastWindowClosed(false);
     M1 m1(strProgramFolder());

@@ -1,8 +1,10 @@
 #include "MpvHandle.h"
 
 #include <clocale>
+#include <cstring>
 #include <vector>
 
+#include "MpvLogging.h"
 #include "engines/api/EnginePlugin.h"
 
 namespace {
@@ -46,8 +48,11 @@ constexpr Option kOptionalOptions[] = {
 }  // namespace
 
 std::unique_ptr<MpvHandle> MpvHandle::create() {
-    // libmpv refuses to start under a locale whose decimal separator is not a point.
-    std::setlocale(LC_NUMERIC, "C");
+    // libmpv refuses to start under a locale whose decimal separator is not a point. The program's main sets
+    // LC_NUMERIC once, before any engine is made: the locale belongs to the whole process.
+    const char* numeric = std::setlocale(LC_NUMERIC, nullptr);
+    if (!numeric || std::strcmp(numeric, "C") != 0)
+        qCWarning(lcMpvEngine) << "LC_NUMERIC is" << numeric << "where libmpv needs \"C\"";
     mpv_handle* handle = mpv_create();
     if (!handle) return nullptr;
     std::unique_ptr<MpvHandle> mpv(new MpvHandle(handle));
