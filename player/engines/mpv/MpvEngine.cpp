@@ -15,16 +15,6 @@ namespace {
 constexpr quint64 kTimePos = 1;
 constexpr quint64 kDuration = 2;
 
-QWidget* blackNativeArea(QWidget* parent) {
-    auto* widget = new QWidget(parent);
-    widget->setAttribute(Qt::WA_NativeWindow);
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    widget->setPalette(palette);
-    return widget;
-}
-
 qint64 milliseconds(double seconds) {
     return std::max<qint64>(0, std::llround(seconds * 1000.0));
 }
@@ -48,7 +38,17 @@ std::unique_ptr<MpvEngine> MpvEngine::create(QWidget* parent) {
 }
 
 MpvEngine::MpvEngine(std::unique_ptr<MpvHandle> mpv, QWidget* parent)
-    : m_mpv(std::move(mpv)), m_video(blackNativeArea(parent)) {
+    : m_mpv(std::move(mpv)), m_video(new MpvVideoWidget(parent)) {
+    // A direct call: mpv must be done with a native window before the call that destroys it goes on.
+    connect(m_video, &MpvVideoWidget::nativeWindowAboutToGo, this, &MpvEngine::detachVideo);
+    // A new native window is taken from the event loop, once it is shown: a picture drawn into a window that
+    // is not mapped yet is lost, and mpv does not draw a paused one again.
+    connect(
+        m_video, &MpvVideoWidget::nativeWindowChanged, this,
+        [this] {
+            if (m_phase != Phase::Idle && m_video && m_video->internalWinId()) attachVideo();
+        },
+        Qt::QueuedConnection);
     mpv_observe_property(m_mpv->get(), kTimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv->get(), kDuration, "duration", MPV_FORMAT_DOUBLE);
     mpv_request_log_messages(m_mpv->get(), "warn");
@@ -56,6 +56,7 @@ MpvEngine::MpvEngine(std::unique_ptr<MpvHandle> mpv, QWidget* parent)
 }
 
 MpvEngine::~MpvEngine() {
+    if (m_video) m_video->disconnect(this);
     // Once this returns no wake-up is running or will run.
     mpv_set_wakeup_callback(m_mpv->get(), nullptr, nullptr);
     // mpv draws into the video window until it has ended.
@@ -178,7 +179,7 @@ void MpvEngine::play() {
         notifyError(errorText(MPV_ERROR_NOTHING_TO_PLAY));
         return;
     }
-    useVideoWindow();
+    attachVideo();
     m_mpv->setFlag("pause", false);
     const QByteArray path = mpvPath(m_source);
     int result = m_mpv->command({"loadfile", path.constData(), "replace"});
@@ -235,10 +236,27 @@ QString MpvEngine::mpvProperty(const QString& name) const {
     return m_mpv->stringProperty(name.toUtf8().constData());
 }
 
-// The widget gets its native window when the screen window shows it; it may be another one than last time.
-void MpvEngine::useVideoWindow() {
+// The widget gets its native window when the screen window shows it, and may get another one later. A video
+// output made for one window is never moved to another: mpv makes a new one for the new window.
+void MpvEngine::attachVideo() {
+    if (!m_video) return;
     const WId wid = m_video->winId();
-    if (wid != m_wid && m_mpv->setInt64("wid", static_cast<qint64>(wid)) >= 0) m_wid = wid;
+    if (wid == m_wid) return;
+    detachVideo();
+    if (m_mpv->setInt64("wid", static_cast<qint64>(wid)) < 0 ||
+        m_mpv->setString("vo", MpvHandle::kVideoOutput) < 0) {
+        qCWarning(lcMpvEngine) << "libmpv does not take the video window" << wid;
+        return;
+    }
+    m_wid = wid;
+}
+
+// Ends the video output, and with it mpv's own window inside ours, before it returns; until the next
+// attachVideo the video goes nowhere.
+void MpvEngine::detachVideo() {
+    if (m_wid == 0) return;
+    m_mpv->setString("vo", "null");
+    m_wid = 0;
 }
 
 void MpvEngine::notifyState(int newState) {

@@ -22,7 +22,7 @@ constexpr Option kRequiredOptions[] = {
     {"idle", "yes"},
     {"keep-open", "no"},
     {"force-window", "no"},
-    {"vo", "gpu,x11"},
+    {"vo", MpvHandle::kVideoOutput},
     {"gpu-sw", "yes"},
     // The window handle is an X11 one; a Wayland context would open a window of its own.
     {"gpu-context", "x11egl"},
@@ -89,6 +89,10 @@ int MpvHandle::setDouble(const char* name, double value) const {
 int MpvHandle::setInt64(const char* name, qint64 value) const {
     int64_t number = value;
     return mpv_set_property(m_handle, name, MPV_FORMAT_INT64, &number);
+}
+
+int MpvHandle::setString(const char* name, const char* value) const {
+    return mpv_set_property_string(m_handle, name, value);
 }
 
 double MpvHandle::doubleProperty(const char* name, double fallback) const {
