@@ -1,9 +1,7 @@
 // Brandock, the player.
-#include <unistd.h>
 #include <QApplication>
 #include <QStringList>
 #include <clocale>
-#include <cstdio>
 
 #include "M1.h"
 #include "base/ProgramPaths.h"
@@ -18,13 +16,11 @@ int main(int argc, char* argv[]) {
     m1.exitOnTerminationRequests();
     m1.Main(app.arguments().mid(1).join(QLatin1Char(' ')));
     if (m1.boolHandedOver()) return 0;
-    // Once the list and settings are stored the player ends at once, as a program's End does: the engines
-    // are not taken down one by one (libmpv's X connection can report a window its own teardown already
-    // removed, and Xlib then ends the process with status 1 after all).
+    // Once the list and settings are stored the next start may become the player at once; the event loop
+    // ends, and M1 takes the windows and engines down in order as main returns.
     m1.objControler()->setProcessEnder([&m1] {
         m1.releaseInstance();
-        std::fflush(nullptr);
-        ::_exit(0);
+        QCoreApplication::exit(0);
     });
     return app.exec();
 }
