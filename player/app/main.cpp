@@ -1,10 +1,9 @@
 // Brandock, the player.
-#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
-#include <cstdio>
+#include <clocale>
 
 #include "M1.h"
 #include "StartRequest.h"
@@ -29,6 +28,8 @@ bool boolAnsweredOnTheTerminal(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (boolAnsweredOnTheTerminal(argc, argv)) return 0;
     QApplication app(argc, argv);
+    // libmpv reads and writes numbers with a decimal point; QApplication has just set the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
     // The control panel can be hidden and the screen window closed to the tray: only exitSys ends the player.
     app.setQuitOnLastWindowClosed(false);
 
@@ -47,13 +48,11 @@ int main(int argc, char* argv[]) {
         m1.Main(commandLine);
     }
     if (m1.boolHandedOver()) return 0;
-    // Once the list and settings are stored the player ends at once, as a program's End does: the engines
-    // are not taken down one by one (libmpv's X connection can report a window its own teardown already
-    // removed, and Xlib then ends the process with status 1 after all).
+    // Once the list and settings are stored the next start may become the player at once; the event loop
+    // ends, and M1 takes the windows and engines down in order as main returns.
     m1.objControler()->setProcessEnder([&m1] {
         m1.releaseInstance();
-        std::fflush(nullptr);
-        ::_exit(0);
+        QCoreApplication::exit(0);
     });
     return app.exec();
 }

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
+#include <clocale>
 #include <cstdio>
 
 #include "engines/loader/EngineLoader.h"
@@ -35,6 +36,7 @@ bool showsPicture(const frmScreen& screen) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");  // as the player's main, for libmpv
     if (argc < 3 || argc > 4) {
         std::fprintf(stderr, "usage: %s real|media FILE [quit-when-playing]\n", argv[0]);
         return 2;

@@ -1,7 +1,7 @@
 #pragma once
 
 // The entry points of an engine plugin library (engines/ in the program folder), resolved at run time.
-// A plugin exports kestrune_engine_start and the create function of its role.
+// A plugin exports kestrune_engine_abi, kestrune_engine_start and the create function of its role.
 
 #include <cstddef>
 
@@ -9,7 +9,14 @@ class QWidget;
 class RealPlayerEngine;
 class MediaPlayerEngine;
 
+// The version of the engine interfaces (RealPlayerEngine, MediaPlayerEngine) and of the entry points below.
+// It goes up with every change to any of them; the loader takes only plugins built for its own version.
+inline constexpr int kEngineAbiVersion = 1;
+
 extern "C" {
+// The version of the engine interfaces the plugin was built for: kEngineAbiVersion of its build. The loader
+// asks for it before it calls anything else of the plugin.
+using KestruneEngineAbi = int (*)();
 // Starts the engine library once per process. Writes its version text (NUL-terminated, cut to the buffer)
 // and answers true, or answers false when the library cannot start.
 using KestruneEngineStart = bool (*)(char* version, std::size_t size);
@@ -18,6 +25,7 @@ using KestruneCreateRealPlayer = RealPlayerEngine* (*)(QWidget* parent);
 using KestruneCreateMediaPlayer = MediaPlayerEngine* (*)(QWidget* parent);
 }
 
+inline constexpr const char* kEngineAbiSymbol = "kestrune_engine_abi";
 inline constexpr const char* kEngineStartSymbol = "kestrune_engine_start";
 inline constexpr const char* kCreateRealPlayerSymbol = "kestrune_create_real_player";
 inline constexpr const char* kCreateMediaPlayerSymbol = "kestrune_create_media_player";

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "GStreamerLogging.h"
 #include "PlaybinPipeline.h"
 #include "VideoOverlayWidget.h"
 

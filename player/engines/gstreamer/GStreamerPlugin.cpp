@@ -8,6 +8,10 @@
 #include "engines/api/EnginePlugin.h"
 
 extern "C" {
+Q_DECL_EXPORT int kestrune_engine_abi() {
+    return kEngineAbiVersion;
+}
+
 Q_DECL_EXPORT bool kestrune_engine_start(char* version, std::size_t size) {
     // The video widgets are X11 windows, so GStreamer's GL sink must use X11 as well, even where a Wayland
     // display is around.

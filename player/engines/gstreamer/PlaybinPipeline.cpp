@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "GStreamerLogging.h"
 #include "engines/api/EnginePlugin.h"
 
 Q_LOGGING_CATEGORY(lcGStreamerEngine, "kestrune.engine.gstreamer")
@@ -20,6 +21,24 @@ GstElement* makeVideoSink() {
         }
     }
     return nullptr;
+}
+
+// A pipeline's warnings and errors go to the log as they are posted, whatever becomes of them later.
+void logProblem(GstMessage* message) {
+    const bool isError = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
+    GError* error = nullptr;
+    gchar* debug = nullptr;
+    if (isError) {
+        gst_message_parse_error(message, &error, &debug);
+    } else {
+        gst_message_parse_warning(message, &error, &debug);
+    }
+    qCWarning(lcGStreamerEngine).noquote()
+        << (isError ? "error from" : "warning from") << GST_MESSAGE_SRC_NAME(message) << "-"
+        << QString::fromUtf8(error ? error->message : "no text")
+        << (debug ? QString::fromUtf8(debug) : QString());
+    g_clear_error(&error);
+    g_free(debug);
 }
 
 // Null output for machines without a sound device; it keeps time like a real device, so audio-only
@@ -155,7 +174,9 @@ GstBusSyncReply PlaybinPipeline::onBusMessage(GstBus*, GstMessage* message, gpoi
         }
         return GST_BUS_DROP;
     }
-    switch (GST_MESSAGE_TYPE(message)) {
+    const GstMessageType type = GST_MESSAGE_TYPE(message);
+    if (type == GST_MESSAGE_WARNING || type == GST_MESSAGE_ERROR) logProblem(message);
+    switch (type) {
         case GST_MESSAGE_STATE_CHANGED:
             if (GST_MESSAGE_SRC(message) != GST_OBJECT(self->m_playbin)) break;
             [[fallthrough]];
@@ -195,12 +216,9 @@ void PlaybinPipeline::handle(GstMessage* message) {
             break;
         case GST_MESSAGE_ERROR: {
             GError* error = nullptr;
-            gchar* debug = nullptr;
-            gst_message_parse_error(message, &error, &debug);
+            gst_message_parse_error(message, &error, nullptr);
             const QString text = QString::fromUtf8(error ? error->message : "unknown error");
-            qCDebug(lcGStreamerEngine).noquote() << GST_MESSAGE_SRC_NAME(message) << text << debug;
             g_clear_error(&error);
-            g_free(debug);
             emit failed(text);
             break;
         }

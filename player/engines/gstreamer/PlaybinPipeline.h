@@ -4,14 +4,11 @@
 
 #include <qwindowdefs.h>
 #include <QByteArray>
-#include <QLoggingCategory>
 #include <QObject>
 #include <QRect>
 #include <QString>
 #include <atomic>
 #include <functional>
-
-Q_DECLARE_LOGGING_CATEGORY(lcGStreamerEngine)
 
 // One playbin with an explicit video sink that draws into a foreign native window and takes no input, and
 // an audio sink chosen from the environment. Bus messages are taken in a sync handler on whatever thread

@@ -6,8 +6,11 @@
 #include <QCoreApplication>
 #include <array>
 
+#include "LoaderLogging.h"
 #include "MissingEngines.h"
 #include "engines/api/EnginePlugin.h"
+
+Q_LOGGING_CATEGORY(lcEngineLoader, "kestrune.engine.loader")
 
 QString EngineLoader::strDefaultEnginesFolder() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/engines");
@@ -18,6 +21,10 @@ EngineLoader::EngineLoader(const QString& enginesFolder) {
          kCreateRealPlayerSymbol);
     load(m_media, enginesFolder + QLatin1Char('/') + QLatin1String(kMediaPlayerPluginName),
          kCreateMediaPlayerSymbol);
+    for (const Plugin* plugin : {&m_real, &m_media}) {
+        if (!plugin->error.isEmpty())
+            qCWarning(lcEngineLoader).noquote() << "engine not loaded:" << plugin->error;
+    }
 }
 
 // QLibrary leaves the libraries loaded: engine objects and their queued notifications may outlive the loader.
@@ -27,6 +34,22 @@ void EngineLoader::load(Plugin& plugin, const QString& path, const char* createS
     plugin.library = std::make_unique<QLibrary>(path);
     if (!plugin.library->load()) {
         plugin.error = plugin.library->errorString();
+        return;
+    }
+    // Nothing else of a plugin built for other interfaces is called: its entry points may differ from ours.
+    const auto abi = reinterpret_cast<KestruneEngineAbi>(plugin.library->resolve(kEngineAbiSymbol));
+    if (!abi) {
+        plugin.error = QStringLiteral("%1 names no engine interface version; the player needs version %2")
+                           .arg(path)
+                           .arg(kEngineAbiVersion);
+        return;
+    }
+    if (const int version = abi(); version != kEngineAbiVersion) {
+        plugin.error =
+            QStringLiteral("%1 was built for engine interface version %2; the player needs version %3")
+                .arg(path)
+                .arg(version)
+                .arg(kEngineAbiVersion);
         return;
     }
     const auto start = reinterpret_cast<KestruneEngineStart>(plugin.library->resolve(kEngineStartSymbol));

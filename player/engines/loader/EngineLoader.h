@@ -9,9 +9,10 @@
 #include "engines/api/MediaPlayerEngine.h"
 #include "engines/api/RealPlayerEngine.h"
 
-// Loads the two engine plugins from an engines folder. An engine whose plugin is absent, lacks its entry
-// points or whose library does not start is "not installed": its stand-in fails every start, so the screen
-// window falls back or reports the failure as for any file the engine cannot play.
+// Loads the two engine plugins from an engines folder. An engine whose plugin is absent, was built for
+// another version of the engine interfaces (or names none), lacks its entry points or whose library does not
+// start is "not installed": its stand-in fails every start, so the screen window falls back or reports the
+// failure as for any file the engine cannot play.
 class EngineLoader {
   public:
     static constexpr int kRealPlayer = 1;

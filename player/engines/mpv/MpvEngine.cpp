@@ -7,19 +7,13 @@
 #include <cmath>
 #include <utility>
 
+#include "MpvLogging.h"
+
+Q_LOGGING_CATEGORY(lcMpvEngine, "kestrune.engine.mpv")
+
 namespace {
 constexpr quint64 kTimePos = 1;
 constexpr quint64 kDuration = 2;
-
-QWidget* blackNativeArea(QWidget* parent) {
-    auto* widget = new QWidget(parent);
-    widget->setAttribute(Qt::WA_NativeWindow);
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    widget->setPalette(palette);
-    return widget;
-}
 
 qint64 milliseconds(double seconds) {
     return std::max<qint64>(0, std::llround(seconds * 1000.0));
@@ -44,13 +38,25 @@ std::unique_ptr<MpvEngine> MpvEngine::create(QWidget* parent) {
 }
 
 MpvEngine::MpvEngine(std::unique_ptr<MpvHandle> mpv, QWidget* parent)
-    : m_mpv(std::move(mpv)), m_video(blackNativeArea(parent)) {
+    : m_mpv(std::move(mpv)), m_video(new MpvVideoWidget(parent)) {
+    // A direct call: mpv must be done with a native window before the call that destroys it goes on.
+    connect(m_video, &MpvVideoWidget::nativeWindowAboutToGo, this, &MpvEngine::detachVideo);
+    // A new native window is taken from the event loop, once it is shown: a picture drawn into a window that
+    // is not mapped yet is lost, and mpv does not draw a paused one again.
+    connect(
+        m_video, &MpvVideoWidget::nativeWindowChanged, this,
+        [this] {
+            if (m_phase != Phase::Idle && m_video && m_video->internalWinId()) attachVideo();
+        },
+        Qt::QueuedConnection);
     mpv_observe_property(m_mpv->get(), kTimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv->get(), kDuration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_request_log_messages(m_mpv->get(), "warn");
     mpv_set_wakeup_callback(m_mpv->get(), &MpvEngine::wakeUp, this);
 }
 
 MpvEngine::~MpvEngine() {
+    if (m_video) m_video->disconnect(this);
     // Once this returns no wake-up is running or will run.
     mpv_set_wakeup_callback(m_mpv->get(), nullptr, nullptr);
     // mpv draws into the video window until it has ended.
@@ -86,8 +92,22 @@ void MpvEngine::handleEvent(const mpv_event& event) {
         case MPV_EVENT_PROPERTY_CHANGE:
             propertyChanged(event.reply_userdata, *static_cast<const mpv_event_property*>(event.data));
             break;
+        case MPV_EVENT_LOG_MESSAGE:
+            logMessage(*static_cast<const mpv_event_log_message*>(event.data));
+            break;
         default:
             break;
+    }
+}
+
+// libmpv's warnings and worse; it sends long texts line by line, blank lines included.
+void MpvEngine::logMessage(const mpv_event_log_message& message) {
+    const QString text = QString::fromUtf8(message.text).trimmed();
+    if (text.isEmpty()) return;
+    if (message.log_level <= MPV_LOG_LEVEL_ERROR) {
+        qCCritical(lcMpvEngine).noquote() << message.prefix << "-" << text;
+    } else {
+        qCWarning(lcMpvEngine).noquote() << message.prefix << "-" << text;
     }
 }
 
@@ -159,7 +179,7 @@ void MpvEngine::play() {
         notifyError(errorText(MPV_ERROR_NOTHING_TO_PLAY));
         return;
     }
-    useVideoWindow();
+    attachVideo();
     m_mpv->setFlag("pause", false);
     const QByteArray path = mpvPath(m_source);
     int result = m_mpv->command({"loadfile", path.constData(), "replace"});
@@ -216,10 +236,27 @@ QString MpvEngine::mpvProperty(const QString& name) const {
     return m_mpv->stringProperty(name.toUtf8().constData());
 }
 
-// The widget gets its native window when the screen window shows it; it may be another one than last time.
-void MpvEngine::useVideoWindow() {
+// The widget gets its native window when the screen window shows it, and may get another one later. A video
+// output made for one window is never moved to another: mpv makes a new one for the new window.
+void MpvEngine::attachVideo() {
+    if (!m_video) return;
     const WId wid = m_video->winId();
-    if (wid != m_wid && m_mpv->setInt64("wid", static_cast<qint64>(wid)) >= 0) m_wid = wid;
+    if (wid == m_wid) return;
+    detachVideo();
+    if (m_mpv->setInt64("wid", static_cast<qint64>(wid)) < 0 ||
+        m_mpv->setString("vo", MpvHandle::kVideoOutput) < 0) {
+        qCWarning(lcMpvEngine) << "libmpv does not take the video window" << wid;
+        return;
+    }
+    m_wid = wid;
+}
+
+// Ends the video output, and with it mpv's own window inside ours, before it returns; until the next
+// attachVideo the video goes nowhere.
+void MpvEngine::detachVideo() {
+    if (m_wid == 0) return;
+    m_mpv->setString("vo", "null");
+    m_wid = 0;
 }
 
 void MpvEngine::notifyState(int newState) {

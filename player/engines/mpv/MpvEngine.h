@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "MpvHandle.h"
+#include "MpvVideoWidget.h"
 #include "engines/api/RealPlayerEngine.h"
 
 // The "RealPlayer" role on libmpv. The video is drawn into a native child widget; mpv takes no mouse input
-// there, so clicks on the video travel on to the screen window.
+// there, so clicks on the video travel on to the screen window. mpv lets go of that widget's native window
+// before it is destroyed and draws into the next one the widget gets.
 //
 // mpv's playlist holds at most the one clip; its entry id tells the events of the current clip from those
 // of a clip that was stopped or replaced and is still winding down.
@@ -46,17 +48,19 @@ class MpvEngine : public RealPlayerEngine {
     void handleEvent(const mpv_event& event);
     void fileEnded(const mpv_event_end_file& end);
     void propertyChanged(quint64 id, const mpv_event_property& property);
+    void logMessage(const mpv_event_log_message& message);
     void playbackRestarted();
     bool currentClipActive() const { return m_entry != 0 && m_mpvEntry == m_entry; }
     void leaveClip();
     void seekTo(qint64 positionMs);
-    void useVideoWindow();
+    void attachVideo();
+    void detachVideo();
     void notifyState(int newState);
     void notifyError(const QString& text);
 
     std::unique_ptr<MpvHandle> m_mpv;
-    QPointer<QWidget> m_video;
-    WId m_wid = 0;
+    QPointer<MpvVideoWidget> m_video;
+    WId m_wid = 0;  // the window mpv's video output draws into; 0 while it draws nowhere
     QString m_source;
     Phase m_phase = Phase::Idle;
     int m_reportedState = kStateStopped;

@@ -1,8 +1,10 @@
 #include "MpvHandle.h"
 
 #include <clocale>
+#include <cstring>
 #include <vector>
 
+#include "MpvLogging.h"
 #include "engines/api/EnginePlugin.h"
 
 namespace {
@@ -20,7 +22,7 @@ constexpr Option kRequiredOptions[] = {
     {"idle", "yes"},
     {"keep-open", "no"},
     {"force-window", "no"},
-    {"vo", "gpu,x11"},
+    {"vo", MpvHandle::kVideoOutput},
     {"gpu-sw", "yes"},
     // The window handle is an X11 one; a Wayland context would open a window of its own.
     {"gpu-context", "x11egl"},
@@ -46,8 +48,11 @@ constexpr Option kOptionalOptions[] = {
 }  // namespace
 
 std::unique_ptr<MpvHandle> MpvHandle::create() {
-    // libmpv refuses to start under a locale whose decimal separator is not a point.
-    std::setlocale(LC_NUMERIC, "C");
+    // libmpv refuses to start under a locale whose decimal separator is not a point. The program's main sets
+    // LC_NUMERIC once, before any engine is made: the locale belongs to the whole process.
+    const char* numeric = std::setlocale(LC_NUMERIC, nullptr);
+    if (!numeric || std::strcmp(numeric, "C") != 0)
+        qCWarning(lcMpvEngine) << "LC_NUMERIC is" << numeric << "where libmpv needs \"C\"";
     mpv_handle* handle = mpv_create();
     if (!handle) return nullptr;
     std::unique_ptr<MpvHandle> mpv(new MpvHandle(handle));
@@ -84,6 +89,10 @@ int MpvHandle::setDouble(const char* name, double value) const {
 int MpvHandle::setInt64(const char* name, qint64 value) const {
     int64_t number = value;
     return mpv_set_property(m_handle, name, MPV_FORMAT_INT64, &number);
+}
+
+int MpvHandle::setString(const char* name, const char* value) const {
+    return mpv_set_property_string(m_handle, name, value);
 }
 
 double MpvHandle::doubleProperty(const char* name, double fallback) const {

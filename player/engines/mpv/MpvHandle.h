@@ -12,6 +12,9 @@
 // joins all of its threads.
 class MpvHandle {
   public:
+    // The video outputs to try, in order, for a window of the player's.
+    static constexpr const char* kVideoOutput = "gpu,x11";
+
     // Null when libmpv does not start.
     static std::unique_ptr<MpvHandle> create();
     ~MpvHandle();
@@ -25,6 +28,7 @@ class MpvHandle {
     int setFlag(const char* name, bool value) const;
     int setDouble(const char* name, double value) const;
     int setInt64(const char* name, qint64 value) const;
+    int setString(const char* name, const char* value) const;
     // The property's value, or fallback when the property is unavailable.
     double doubleProperty(const char* name, double fallback) const;
     qint64 int64Property(const char* name, qint64 fallback) const;

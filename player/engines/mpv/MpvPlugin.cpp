@@ -9,6 +9,10 @@
 
 extern "C" {
 
+Q_DECL_EXPORT int kestrune_engine_abi() {
+    return kEngineAbiVersion;
+}
+
 Q_DECL_EXPORT bool kestrune_engine_start(char* version, std::size_t size) {
     // The library must speak the client interface this plugin was built against.
     if (mpv_client_api_version() >> 16 != MPV_CLIENT_API_VERSION >> 16) return false;
