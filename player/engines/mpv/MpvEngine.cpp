@@ -131,6 +131,9 @@ void MpvEngine::fileEnded(const mpv_event_end_file& end) {
     }
     const bool played = canStop();
     int error = end.reason == MPV_END_FILE_REASON_ERROR ? end.error : 0;
+    // A clip that played has ended, whatever the audio output did: mpv names the failed sound device at the
+    // end of a clip it played without sound.
+    if (played && error == MPV_ERROR_AO_INIT_FAILED) error = 0;
     if (error >= 0 && !played) error = MPV_ERROR_NOTHING_TO_PLAY;
     leaveClip();
     if (error < 0) {

@@ -44,6 +44,8 @@ constexpr Option kOptionalOptions[] = {
     {"load-osd-console", "no"},
     {"ytdl", "no"},
     {"audio-client-name", "Kestrune"},
+    // Without a sound device (no card, no sound server) a file still plays whole, silently, to its end.
+    {"audio-fallback-to-null", "yes"},
 };
 }  // namespace
 
