@@ -1,0 +1,46 @@
+#include "ScreenHarness.h"
+
+#include <QTest>
+
+#include "BuildPaths.h"
+
+void ScreenHarness::show(std::unique_ptr<RealPlayerEngine> realEngine,
+                         std::unique_ptr<MediaPlayerEngine> mediaEngine, QRect rect) {
+    screen.reset();
+    real = qobject_cast<ScriptedRealPlayer*>(realEngine.get());
+    media = qobject_cast<ScriptedMediaPlayer*>(mediaEngine.get());
+    screen = std::make_unique<frmScreen>(std::move(realEngine), std::move(mediaEngine));
+    screen->setGeometry(rect);
+    screen->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
+    errors = std::make_unique<QSignalSpy>(screen.get(), &frmScreen::PlayErr);
+    overs = std::make_unique<QSignalSpy>(screen.get(), &frmScreen::PlayOver);
+    progress = std::make_unique<QSignalSpy>(screen.get(), &frmScreen::JinDu);
+}
+
+void ScreenHarness::build(EngineRule rule, EngineScript realScript, EngineScript mediaScript) {
+    show(std::make_unique<ScriptedRealPlayer>(realScript),
+         std::make_unique<ScriptedMediaPlayer>(mediaScript));
+    screen->setLngPlayRuler(rule);
+}
+
+QString ScreenHarness::mediaFile() const {
+    return makeStandInMedia(dir.path() + QStringLiteral("/clip.webm"));
+}
+
+bool ScreenHarness::playFile(const QString& path) {
+    screen->setStrFilePath(path);
+    return screen->play();
+}
+
+bool ScreenHarness::waitForState(PlayState state, int timeoutMs) const {
+    return QTest::qWaitFor([&] { return screen->lngState() == state; }, timeoutMs);
+}
+
+bool ScreenHarness::waitForSignal(const QSignalSpy& spy, int timeoutMs) {
+    return QTest::qWaitFor([&] { return !spy.isEmpty(); }, timeoutMs);
+}
+
+QString ScreenHarness::lastError() const {
+    return errors->isEmpty() ? QString() : errors->last().at(0).toString();
+}
