@@ -1,4 +1,4 @@
-#include "ScreenFixture.h"
+#include "support/ScreenHarness.h"
 
 namespace {
 using Outcome = EngineScript::Outcome;
@@ -173,31 +173,29 @@ TEST_F(FrmScreenEngines, QuotedPathsLoseTheirQuotes) {
 
 TEST_F(FrmScreenEngines, ProgressFromEitherEngine) {
     build(EngineRule::RealPlayerOnly);
-    QSignalSpy progress(screen.get(), &frmScreen::JinDu);
     ASSERT_TRUE(loadAndPlay());
     ASSERT_TRUE(waitForState(PlayState::Playing));
     real->length = 7200000;
     emit real->positionChanged(3725400, 7200000);
     emit real->positionChanged(3725900, 7200000);  // same second: no second report
-    ASSERT_EQ(progress.size(), 1);
-    EXPECT_EQ(progress.at(0).at(0).toLongLong(), 52);
-    EXPECT_EQ(progress.at(0).at(1).toLongLong(), 3725);
-    EXPECT_EQ(progress.at(0).at(2).toString(), QStringLiteral("01:02:05"));
-    EXPECT_EQ(progress.at(0).at(4).toString(), QStringLiteral("02:00:00"));
+    ASSERT_EQ(progress->size(), 1);
+    EXPECT_EQ(progress->at(0).at(0).toLongLong(), 52);
+    EXPECT_EQ(progress->at(0).at(1).toLongLong(), 3725);
+    EXPECT_EQ(progress->at(0).at(2).toString(), QStringLiteral("01:02:05"));
+    EXPECT_EQ(progress->at(0).at(4).toString(), QStringLiteral("02:00:00"));
     EXPECT_EQ(screen->labMovieTimShow->text(), QStringLiteral("01:02:05 / 02:00:00"));
     EXPECT_EQ(screen->lngFileLength(), 7200);
     EXPECT_EQ(frmScreen::strGetTimStringBySecValue(360000), QStringLiteral("100:00:00"));
 
     build(EngineRule::MediaPlayerOnly);
-    QSignalSpy mediaProgress(screen.get(), &frmScreen::JinDu);
     ASSERT_TRUE(loadAndPlay());
     ASSERT_TRUE(waitForState(PlayState::Playing));
     media->position = 15.4;
-    ASSERT_TRUE(mediaProgress.wait(3000));
-    EXPECT_EQ(mediaProgress.last().at(0).toLongLong(), 26);
-    EXPECT_EQ(mediaProgress.last().at(1).toLongLong(), 15);
-    EXPECT_EQ(mediaProgress.last().at(2).toString(), QStringLiteral("00:00:15"));
-    EXPECT_EQ(mediaProgress.last().at(3).toLongLong(), 60);
+    ASSERT_TRUE(progress->wait(3000));
+    EXPECT_EQ(progress->last().at(0).toLongLong(), 26);
+    EXPECT_EQ(progress->last().at(1).toLongLong(), 15);
+    EXPECT_EQ(progress->last().at(2).toString(), QStringLiteral("00:00:15"));
+    EXPECT_EQ(progress->last().at(3).toLongLong(), 60);
 }
 
 TEST_F(FrmScreenEngines, VolumeMuteAndSeekReachBothEngines) {
