@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QTest>
 
 #include "support/BuildPaths.h"
@@ -11,17 +10,13 @@ class EngineFallback : public RealEngineScreen {
   protected:
     EngineFallback() : RealEngineScreen(kGstEngine) {}
     void SetUp() override {
-        if (!QFile::exists(built::enginePlugin(EngineLoader::kRealPlayer)) ||
-            !QFile::exists(built::enginePlugin(EngineLoader::kMediaPlayer))) {
-            GTEST_SKIP() << "both engine plugins are needed";
-        }
-        ASSERT_TRUE(loader.boolInstalled(EngineLoader::kRealPlayer));
-        ASSERT_TRUE(loader.boolInstalled(EngineLoader::kMediaPlayer));
+        requireEngine(kMpvEngine);
+        if (!IsSkipped() && !HasFatalFailure()) requireEngine(kGstEngine);
     }
 };
 
 TEST_F(EngineFallback, WhereGStreamerCannotDecodeH264MpvTakesOver) {
-    HiddenGstDecoders withoutLibav{"video/x-h264", "audio/mpeg"};
+    GstWithoutMp4Decoders withoutLibav;
     build(EngineRule::PreferMediaPlayer);
     ASSERT_TRUE(playFile(built::media("clip.mp4")));
     ASSERT_TRUE(waitForState(PlayState::Playing, 20000)) << lastError().toStdString();
@@ -38,7 +33,7 @@ TEST_F(EngineFallback, WhereGStreamerCannotDecodeH264MpvTakesOver) {
 }
 
 TEST_F(EngineFallback, WhereGStreamerDecodesH264ItPlaysItself) {
-    if (!gstfeatures::decodes("video/x-h264") || !gstfeatures::decodes("audio/mpeg"))
+    if (!gstreamerDecodesMp4())
         GTEST_SKIP() << "GStreamer here decodes no H.264 or AAC (gstreamer1.0-libav is not installed)";
     build(EngineRule::PreferMediaPlayer);
     ASSERT_TRUE(playFile(built::media("clip.mp4")));

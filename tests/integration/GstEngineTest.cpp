@@ -10,7 +10,7 @@
 class GstScreenWithoutLibav : public RealEngineScreen {
   protected:
     GstScreenWithoutLibav() : RealEngineScreen(kGstEngine) {}
-    HiddenGstDecoders hidden{"video/x-h264", "audio/mpeg"};
+    GstWithoutMp4Decoders withoutLibav;
 };
 
 TEST_F(GstScreenWithoutLibav, H264FailsWithTheMediaOnlyMessage) {

@@ -6,7 +6,7 @@
 
 #include "handover/InstanceChannel.h"
 #include "support/BuildPaths.h"
-#include "support/ProgramFolderTest.h"
+#include "support/ProgramFolder.h"
 #include "support/XTools.h"
 
 namespace {
@@ -24,11 +24,11 @@ class HandOver : public ProgramFolderTest {
 
 TEST_F(HandOver, ASecondStartHandsItsFileOverAndEndsWithoutAWindow) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     const QString file = built::media("clip.webm");
     EXPECT_EQ(waitForExit(start({file})), 0);
     EXPECT_EQ(waitForExit(start({})), 0);  // without arguments: only the panel comes up
-    EXPECT_EQ(xtools::visibleWindows(QStringLiteral("控制面板--Kestrune Vandrel")), 1);
+    EXPECT_EQ(xtools::visibleWindows(QStringLiteral("控制面板--Kestrune Vandrel")).size(), 1);
 
     ASSERT_EQ(terminate(first), 0);
     const auto stored = readStored();
@@ -38,7 +38,7 @@ TEST_F(HandOver, ASecondStartHandsItsFileOverAndEndsWithoutAWindow) {
 
 TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     QLocalSocket channel;
     channel.connectToServer(instancechannel::strServerPath());
     ASSERT_TRUE(channel.waitForConnected(5000));
@@ -55,7 +55,7 @@ TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
 
 TEST_F(HandOver, TheChannelIsTheUsersAlone) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     const QFileInfo socket(instancechannel::strServerPath());
     const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
                         QFile::WriteOther | QFile::ExeOther;
@@ -90,7 +90,7 @@ TEST_F(HandOver, TwentyStartsAtOnceLeaveOnePlayer) {
 // hands the command over while the writer keeps the block alive.
 TEST_F(HandOver, FileListBlocksFromTheWriterAreAddedAndTheFirstOfAPlayCommandPlays) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     const QString a = copyOfMedia(1), b = copyOfMedia(2), c = copyOfMedia(3);
     const auto write = [&](const char* mode, const QStringList& files) {
         return QProcess::execute(
@@ -116,7 +116,7 @@ TEST_F(HandOver, ACommandLineLongerThan999CharactersArrivesWhole) {
     ASSERT_TRUE(QFile::copy(built::media("clip.webm"), file));
 
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     QProcess* second = start({file});
     ASSERT_NE(second, nullptr);
     const qint64 secondId = second->processId();  // 0 once it has ended

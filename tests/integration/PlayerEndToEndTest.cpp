@@ -10,7 +10,8 @@
 #include "forms/frmMsgBox.h"
 #include "support/BuildPaths.h"
 #include "support/ModalDialogs.h"
-#include "support/ProgramFolderTest.h"
+#include "support/ProgramFolder.h"
+#include "support/XTools.h"
 
 namespace {
 constexpr PlayRule kListLoop = PlayRule::ListLoop;
@@ -28,6 +29,12 @@ class PlayerEndToEnd : public ProgramFolderTest {
         });
     }
 };
+
+// Whether a window of that name shows the moving test picture.
+bool showsPicture(const QString& name) {
+    const QList<WId> windows = xtools::visibleWindows(name);
+    return windows.size() == 1 && xtools::distinctColours(xtools::grab(windows.first())) > 20;
+}
 
 QString playItemPath(M1& m1) {
     const MoviePtr item = m1.objPlayList()->objGetPlayItem();
@@ -92,7 +99,8 @@ TEST_F(PlayerEndToEnd, TheBuiltPlayerStoresEverythingWhenTerminated) {
     ASSERT_TRUE(folder.installProgram());
     const QString added = built::media("clip.mp4");
     QProcess* player = start({added});
-    QTest::qWait(2500);
+    ASSERT_TRUE(QTest::qWaitFor([] { return showsPicture(QStringLiteral("^Kestrune Vandrel$")); }, 20000));
+    QTest::qWait(2000);  // its first seconds reported, its end still ahead
     ASSERT_EQ(terminate(player), 0);
     auto stored = readStored();
     EXPECT_EQ(stored->paths(), kListFiles + QStringList{added});
@@ -103,7 +111,7 @@ TEST_F(PlayerEndToEnd, TheBuiltPlayerStoresEverythingWhenTerminated) {
 
     // A second start without arguments loads that list rather than emptying it, and keeps it again.
     player = start({});
-    QTest::qWait(1500);
+    ASSERT_TRUE(runtime.waitForChannel());  // started up
     ASSERT_EQ(terminate(player), 0);
     stored = readStored();
     EXPECT_EQ(stored->paths(), kListFiles + QStringList{added});

@@ -10,7 +10,6 @@
 #include "app/M1.h"
 #include "forms/frmHide.h"
 #include "support/ProgramFolder.h"
-#include "support/TrayHost.h"
 #include "support/XTools.h"
 
 namespace {

@@ -38,14 +38,12 @@ TEST_F(FrmScreenEngines, EachRuleStartsItsEngineOneTurnAfterPlay) {
 
 TEST_F(FrmScreenEngines, APreferRuleFallsBackOnceToTheOtherEngine) {
     build(EngineRule::PreferMediaPlayer, kPlays, kFails);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::RealPlayer);
     EXPECT_EQ(media->countOf(QStringLiteral("clearErrorQueue")), 1);
 
     build(EngineRule::PreferRealPlayer, kFails, kPlays);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::MediaPlayer);
     EXPECT_TRUE(errors->isEmpty());
 }
@@ -93,8 +91,7 @@ TEST_F(FrmScreenEngines, ARealPlayerStopInsideTheStartWindowIsAFailureAndLaterTh
 
 TEST_F(FrmScreenEngines, TheUsersStopIsExpectedAndRaisesNothing) {
     build(EngineRule::RealPlayerOnly);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     screen->stopPlay();
     EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     QTest::qWait(100);
@@ -150,8 +147,7 @@ TEST_F(FrmScreenEngines, StopDuringAStartDoesNotCancelIt) {
 
 TEST_F(FrmScreenEngines, AnEqualRuleDoesNothingAndAnotherStops) {
     build(EngineRule::RealPlayerOnly);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     screen->setLngPlayRuler(EngineRule::RealPlayerOnly);
     EXPECT_EQ(screen->lngState(), PlayState::Playing);
     EXPECT_EQ(real->countOf(QStringLiteral("stop")), 0);
@@ -173,8 +169,7 @@ TEST_F(FrmScreenEngines, QuotedPathsLoseTheirQuotes) {
 
 TEST_F(FrmScreenEngines, ProgressFromEitherEngine) {
     build(EngineRule::RealPlayerOnly);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     real->length = 7200000;
     emit real->positionChanged(3725400, 7200000);
     emit real->positionChanged(3725900, 7200000);  // same second: no second report
@@ -188,8 +183,7 @@ TEST_F(FrmScreenEngines, ProgressFromEitherEngine) {
     EXPECT_EQ(frmScreen::strGetTimStringBySecValue(360000), QStringLiteral("100:00:00"));
 
     build(EngineRule::MediaPlayerOnly);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     media->position = 15.4;
     ASSERT_TRUE(progress->wait(3000));
     EXPECT_EQ(progress->last().at(0).toLongLong(), 26);

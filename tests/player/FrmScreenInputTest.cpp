@@ -72,8 +72,7 @@ TEST_F(FrmScreenInput, TheContextMenuFollowsTheState) {
     EXPECT_TRUE(screen->mnuJingYin->isEnabled());
     screen->mnuPopuMenu->hide();
 
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     screen->setBoolMute(true);
     screen->popuCtrlMenu();
     EXPECT_FALSE(screen->mnuPlay->isEnabled());

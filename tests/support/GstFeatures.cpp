@@ -3,6 +3,8 @@
 #include <gst/gst.h>
 
 namespace {
+constexpr const char* kMp4MediaTypes[] = {"video/x-h264", "audio/mpeg"};
+
 // The decoders that take the media type, whatever their rank.
 GList* decodersOf(const char* mediaType) {
     if (!gst_is_initialized()) gst_init(nullptr, nullptr);
@@ -15,19 +17,21 @@ GList* decodersOf(const char* mediaType) {
 }
 }  // namespace
 
-namespace gstfeatures {
-bool decodes(const char* mediaType) {
-    GList* decoders = decodersOf(mediaType);
-    bool any = false;
-    for (GList* item = decoders; item; item = item->next)
-        any = any || gst_plugin_feature_get_rank(GST_PLUGIN_FEATURE(item->data)) >= GST_RANK_MARGINAL;
-    gst_plugin_feature_list_free(decoders);
-    return any;
+bool gstreamerDecodesMp4() {
+    bool all = true;
+    for (const char* mediaType : kMp4MediaTypes) {
+        GList* decoders = decodersOf(mediaType);
+        bool any = false;
+        for (GList* item = decoders; item; item = item->next)
+            any = any || gst_plugin_feature_get_rank(GST_PLUGIN_FEATURE(item->data)) >= GST_RANK_MARGINAL;
+        gst_plugin_feature_list_free(decoders);
+        all = all && any;
+    }
+    return all;
 }
-}  // namespace gstfeatures
 
-HiddenGstDecoders::HiddenGstDecoders(std::initializer_list<const char*> mediaTypes) {
-    for (const char* mediaType : mediaTypes) {
+GstWithoutMp4Decoders::GstWithoutMp4Decoders() {
+    for (const char* mediaType : kMp4MediaTypes) {
         GList* decoders = decodersOf(mediaType);
         for (GList* item = decoders; item; item = item->next) {
             auto* feature = GST_PLUGIN_FEATURE(gst_object_ref(item->data));
@@ -38,8 +42,8 @@ HiddenGstDecoders::HiddenGstDecoders(std::initializer_list<const char*> mediaTyp
     }
 }
 
-// Put back in reverse, so that a decoder of two of the media types gets its own rank again.
-HiddenGstDecoders::~HiddenGstDecoders() {
+// Put back in reverse, so that a decoder of both media types gets its own rank again.
+GstWithoutMp4Decoders::~GstWithoutMp4Decoders() {
     for (auto it = m_ranks.rbegin(); it != m_ranks.rend(); ++it) {
         gst_plugin_feature_set_rank(GST_PLUGIN_FEATURE(it->first), it->second);
         gst_object_unref(it->first);

@@ -1,7 +1,6 @@
 #include "PanelHarness.h"
 
 #include <QLabel>
-#include <QTest>
 
 #include "forms/ControlerWiring.h"
 
@@ -23,7 +22,7 @@ PanelHarness::PanelHarness() {
     panel->setFaceBySysConfigPara();
 }
 
-// The windows go before the controller, the panel first, as they were made the other way round.
+// The windows go before the controller they were handed to.
 PanelHarness::~PanelHarness() {
     panel.reset();
     screen.reset();
@@ -53,10 +52,6 @@ void PanelHarness::playRow(int index) {
 bool PanelHarness::waitPlaying(const QString& path, int timeoutMs) const {
     return QTest::qWaitFor(
         [&] { return screen->lngState() == PlayState::Playing && screen->strFilePath() == path; }, timeoutMs);
-}
-
-void PanelHarness::mediaEnds() {
-    emit media->PlayStateChange(MediaPlayerEngine::kPlayStateMediaEnded);
 }
 
 bool PanelHarness::mediaFails() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QTreeWidget>
 
 #include "control/Controler.h"
@@ -9,7 +7,6 @@
 #include "forms/frmMain.h"
 #include "model/PlayList.h"
 #include "model/SysConfig.h"
-#include "support/BuildPaths.h"
 #include "support/ModalDialogs.h"
 #include "support/ScreenHarness.h"
 #include "support/TempDatabase.h"
@@ -40,7 +37,7 @@ class PanelHarness : public ScreenHarness {
     bool waitPlaying(const QString& path, int timeoutMs = 5000) const;
 
     // The engine reports the end of the media, as it does at the end of a file.
-    void mediaEnds();
+    void mediaEnds() { emit media->PlayStateChange(MediaPlayerEngine::kPlayStateMediaEnded); }
     // The engine fails on the current file; true once the screen window gives up and reports the error.
     bool mediaFails();
     QString stateWord() const { return panel->labPlayState1->text(); }

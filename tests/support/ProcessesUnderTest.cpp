@@ -4,10 +4,8 @@
 
 ProcessesUnderTest::~ProcessesUnderTest() {
     for (auto& process : m_processes) {
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
+        process->kill();
+        process->waitForFinished(5000);
     }
 }
 

@@ -4,19 +4,12 @@
 #include <memory>
 #include <vector>
 
-// Processes a test starts, their error output passed through; any still running when the object goes are
-// killed.
+// Processes a test starts, their error output passed on; those still running when the object goes are killed.
 class ProcessesUnderTest {
   public:
-    ProcessesUnderTest() = default;
     ~ProcessesUnderTest();
-    ProcessesUnderTest(const ProcessesUnderTest&) = delete;
-    ProcessesUnderTest& operator=(const ProcessesUnderTest&) = delete;
-
     // Null when the process does not start.
     QProcess* start(const QString& program, const QStringList& arguments);
-    QProcess* last() const { return m_processes.empty() ? nullptr : m_processes.back().get(); }
-
     // The exit status of a process that ends by itself; -1 when it does not end in time or crashes.
     static int waitForExit(QProcess* process, int timeoutMs = 20000);
     // Sends SIGTERM and answers the exit status.

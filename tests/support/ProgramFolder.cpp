@@ -15,18 +15,9 @@ QStringList ProgramFolder::Stored::paths() const {
     return result;
 }
 
-QString ProgramFolder::Stored::playItem() const {
-    const MoviePtr item = list.objGetPlayItem();
-    return item ? item->strFilePath : QString();
-}
-
 ProgramFolder::ProgramFolder() : m_path(m_dir.path() + QStringLiteral("/Kestrune")) {
     EXPECT_TRUE(m_dir.isValid() && QDir().mkpath(m_path));
     EXPECT_TRUE(QFile::link(built::engineFolder(), m_path + QStringLiteral("/engines")));
-}
-
-QString ProgramFolder::databasePath() const {
-    return settingsdb::strPathInProgramFolder(m_path);
 }
 
 bool ProgramFolder::installProgram() {

@@ -1,7 +1,7 @@
 #include "RealEngineScreen.h"
 
 #include <QFile>
-#include <QTest>
+#include <algorithm>
 
 #include "support/BuildPaths.h"
 #include "support/XTools.h"
@@ -20,10 +20,10 @@ std::string engineName(const ::testing::TestParamInfo<const RealEngine*>& info) 
 RealEngineScreen::RealEngineScreen(const RealEngine& engine)
     : engine(engine), loader(built::engineFolder()) {}
 
-void RealEngineScreen::requireEngine() {
-    if (!QFile::exists(built::enginePlugin(engine.id)))
-        GTEST_SKIP() << "the " << engine.name << " engine is not built";
-    ASSERT_TRUE(loader.boolInstalled(engine.id)) << loader.strLoadError(engine.id).toStdString();
+void RealEngineScreen::requireEngine(const RealEngine& needed) {
+    if (!QFile::exists(built::enginePlugin(needed.id)))
+        GTEST_SKIP() << "the " << needed.name << " engine is not built";
+    ASSERT_TRUE(loader.boolInstalled(needed.id)) << loader.strLoadError(needed.id).toStdString();
 }
 
 void RealEngineScreen::SetUp() {
@@ -43,37 +43,6 @@ QString RealEngineScreen::mpvProperty(RealPlayerEngine* mpv, const char* name) {
     return value;
 }
 
-double RealEngineScreen::position() const {
-    if (engine.id == EngineLoader::kMediaPlayer) return screen->wmpPlayer()->currentPosition();
-    return mpvProperty(screen->realPlayer(), "time-pos").toDouble();
-}
-
-bool RealEngineScreen::playing() const {
-    if (engine.id == EngineLoader::kMediaPlayer)
-        return screen->wmpPlayer()->playState() == MediaPlayerEngine::kPlayStatePlaying;
-    return !stopped() && !paused();
-}
-
-bool RealEngineScreen::paused() const {
-    if (engine.id == EngineLoader::kMediaPlayer) return screen->wmpPlayer()->playState() == 2;
-    return mpvProperty(screen->realPlayer(), "pause") == QStringLiteral("yes");
-}
-
-bool RealEngineScreen::stopped() const {
-    if (engine.id == EngineLoader::kMediaPlayer) return screen->wmpPlayer()->playState() == 1;
-    return mpvProperty(screen->realPlayer(), "idle-active") == QStringLiteral("yes");
-}
-
-int RealEngineScreen::volume() const {
-    if (engine.id == EngineLoader::kMediaPlayer) return screen->wmpPlayer()->volume();
-    return qRound(mpvProperty(screen->realPlayer(), "volume").toDouble());
-}
-
-bool RealEngineScreen::mute() const {
-    if (engine.id == EngineLoader::kMediaPlayer) return screen->wmpPlayer()->mute();
-    return mpvProperty(screen->realPlayer(), "mute") == QStringLiteral("yes");
-}
-
 void RealEngineScreen::startClip(const char* name) {
     ASSERT_TRUE(playFile(built::media(name)));
     ASSERT_TRUE(waitForState(PlayState::Playing, 20000)) << name << ": " << lastError().toStdString();
@@ -87,8 +56,8 @@ void RealEngineScreen::playAndPause() {
     QTest::qWait(500);
 }
 
-bool RealEngineScreen::waitForEnd(int timeoutMs) const {
-    return QTest::qWaitFor([&] { return !overs->isEmpty() || !errors->isEmpty(); }, timeoutMs) &&
+bool RealEngineScreen::waitForEnd() const {
+    return QTest::qWaitFor([&] { return !overs->isEmpty() || !errors->isEmpty(); }, 20000) &&
            overs->size() == 1 && errors->isEmpty();
 }
 
@@ -103,6 +72,16 @@ QImage RealEngineScreen::grab() const {
 
 QRect RealEngineScreen::picture() const {
     return xtools::pictureBox(grab(), screen->picTimShowBack->geometry());
+}
+
+::testing::AssertionResult RealEngineScreen::pictureAt(QRect expected) const {
+    const QRect box = picture();
+    const int off[] = {box.left() - expected.left(), box.top() - expected.top(),
+                       box.width() - expected.width(), box.height() - expected.height()};
+    if (std::all_of(std::begin(off), std::end(off), [](int d) { return std::abs(d) <= 3; }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the picture lies at " << box.x() << "," << box.y() << " "
+                                         << box.width() << "x" << box.height();
 }
 
 bool RealEngineScreen::click(QPoint local, int button, int repeat) const {

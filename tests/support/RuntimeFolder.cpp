@@ -3,20 +3,17 @@
 #include <QFile>
 #include <QTest>
 
-RuntimeFolder::RuntimeFolder()
-    : m_previous(qgetenv("XDG_RUNTIME_DIR")), m_hadPrevious(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+RuntimeFolder::RuntimeFolder() {
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) m_previous = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
 }
 
 RuntimeFolder::~RuntimeFolder() {
-    if (m_hadPrevious) {
-        qputenv("XDG_RUNTIME_DIR", m_previous);
-    } else {
-        qunsetenv("XDG_RUNTIME_DIR");
-    }
+    if (m_previous) qputenv("XDG_RUNTIME_DIR", *m_previous);
+    if (!m_previous) qunsetenv("XDG_RUNTIME_DIR");
 }
 
-bool RuntimeFolder::waitForChannel(int timeoutMs) const {
-    const QString socket = path() + QStringLiteral("/play27182831415.socket");
-    return QTest::qWaitFor([&] { return QFile::exists(socket); }, timeoutMs);
+bool RuntimeFolder::waitForChannel() const {
+    return QTest::qWaitFor(
+        [this] { return QFile::exists(path() + QStringLiteral("/play27182831415.socket")); }, 15000);
 }

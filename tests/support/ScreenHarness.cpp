@@ -1,9 +1,5 @@
 #include "ScreenHarness.h"
 
-#include <QTest>
-
-#include "BuildPaths.h"
-
 void ScreenHarness::show(std::unique_ptr<RealPlayerEngine> realEngine,
                          std::unique_ptr<MediaPlayerEngine> mediaEngine, QRect rect) {
     screen.reset();
@@ -24,23 +20,7 @@ void ScreenHarness::build(EngineRule rule, EngineScript realScript, EngineScript
     screen->setLngPlayRuler(rule);
 }
 
-QString ScreenHarness::mediaFile() const {
-    return makeStandInMedia(dir.path() + QStringLiteral("/clip.webm"));
-}
-
 bool ScreenHarness::playFile(const QString& path) {
     screen->setStrFilePath(path);
     return screen->play();
-}
-
-bool ScreenHarness::waitForState(PlayState state, int timeoutMs) const {
-    return QTest::qWaitFor([&] { return screen->lngState() == state; }, timeoutMs);
-}
-
-bool ScreenHarness::waitForSignal(const QSignalSpy& spy, int timeoutMs) {
-    return QTest::qWaitFor([&] { return !spy.isEmpty(); }, timeoutMs);
-}
-
-QString ScreenHarness::lastError() const {
-    return errors->isEmpty() ? QString() : errors->last().at(0).toString();
 }
