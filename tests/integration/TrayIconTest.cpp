@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "app/M1.h"
 #include "forms/frmHide.h"
@@ -15,27 +16,27 @@
 namespace {
 using xtools::click;
 
-// The texts of the balloon on show, which is closed then so that a later balloon is a new one.
-QStringList takeBalloon() {
-    QStringList texts;
-    const bool shown = QTest::qWaitFor(
-        [&] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (!window->inherits("QBalloonTip") || !window->isVisible()) continue;
-                for (QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
-                window->hide();
-                return true;
-            }
-            return false;
-        },
-        10000);
-    return shown ? texts : QStringList();
-}
-
 class TrayIcon : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!xtools::installed("trayer")) GTEST_SKIP() << "trayer, the tray host, is not installed";
+        // Every balloon that comes up, however briefly, by its texts; each is closed once seen, so that a
+        // later balloon is a new one.
+        QObject::connect(&balloonWatch, &QTimer::timeout, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (!window->inherits("QBalloonTip") || !window->isVisible()) continue;
+                QStringList texts;
+                for (QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
+                balloons << texts;
+                window->hide();
+            }
+        });
+        balloonWatch.start(10);
+    }
+
+    QStringList takeBalloon() {
+        return QTest::qWaitFor([this] { return !balloons.isEmpty(); }, 10000) ? balloons.takeFirst()
+                                                                              : QStringList();
     }
 
     void startPlayer() {
@@ -51,6 +52,8 @@ class TrayIcon : public ::testing::Test {
         return QTest::qWaitFor([this] { return tray->objTrayIcon->geometry().left() > 0; }, 5000);
     }
 
+    QTimer balloonWatch;
+    QList<QStringList> balloons;
     ProgramFolder folder;
     TrayHost host;
     std::unique_ptr<M1> m1;
