@@ -25,7 +25,7 @@ TEST_F(MpvScreen, ReportsEverySecondOnceAndASeekWhilePausedAtOnce) {
     screen->setLngJinDu(2);
     ASSERT_TRUE(waitForSignal(*progress));
     EXPECT_EQ(progress->first().at(1).toLongLong(), 2);
-    EXPECT_EQ(mpvProperty(screen->realPlayer(), "pause"), QStringLiteral("yes"));
+    EXPECT_EQ(mpv("pause"), QStringLiteral("yes"));
 }
 
 // The engine on its own in a plain window, held to the interface's contract.
