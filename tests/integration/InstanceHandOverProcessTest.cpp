@@ -1,43 +1,34 @@
 // Later starts of the built player hand their command lines to the running one, through the user's private
 // channel; real processes on the private X server.
+#include <QDir>
 #include <QLocalSocket>
+#include <QTest>
 
-#include "PlayerProgramFolder.h"
 #include "handover/InstanceChannel.h"
+#include "support/BuildPaths.h"
+#include "support/ProgramFolder.h"
+#include "support/XTools.h"
 
 namespace {
-class HandOver : public PlayerProgramFolder {
+class HandOver : public ProgramFolderTest {
   protected:
-    void SetUp() override {
-        PlayerProgramFolder::SetUp();
-        installProgram();
-    }
+    void SetUp() override { ASSERT_TRUE(folder.installProgram()); }
 
     QString copyOfMedia(int n) const {
-        const QString path = dir.path() + QStringLiteral("/file %1.wav").arg(n);
-        QFile::copy(media("tone.wav"), path);
+        const QString path = folder.root() + QStringLiteral("/file %1.wav").arg(n);
+        QFile::copy(built::media("tone.wav"), path);
         return path;
     }
 };
-
-int countLines(const QByteArray& text) {
-    return static_cast<int>(text.count('\n'));
-}
 }  // namespace
 
 TEST_F(HandOver, ASecondStartHandsItsFileOverAndEndsWithoutAWindow) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
-    const QString file = media("clip.webm");
+    ASSERT_TRUE(runtime.waitForChannel());
+    const QString file = built::media("clip.webm");
     EXPECT_EQ(waitForExit(start({file})), 0);
     EXPECT_EQ(waitForExit(start({})), 0);  // without arguments: only the panel comes up
-
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                  QStringLiteral("控制面板--Kestrune Vandrel")});
-    ASSERT_TRUE(search.waitForFinished(10000));
-    EXPECT_EQ(countLines(search.readAllStandardOutput()), 1);
+    EXPECT_EQ(xtools::visibleWindows(QStringLiteral("控制面板--Kestrune Vandrel")).size(), 1);
 
     ASSERT_EQ(terminate(first), 0);
     const auto stored = readStored();
@@ -47,7 +38,7 @@ TEST_F(HandOver, ASecondStartHandsItsFileOverAndEndsWithoutAWindow) {
 
 TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     QLocalSocket channel;
     channel.connectToServer(instancechannel::strServerPath());
     ASSERT_TRUE(channel.waitForConnected(5000));
@@ -64,7 +55,7 @@ TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
 
 TEST_F(HandOver, TheChannelIsTheUsersAlone) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     const QFileInfo socket(instancechannel::strServerPath());
     const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
                         QFile::WriteOther | QFile::ExeOther;
@@ -99,12 +90,12 @@ TEST_F(HandOver, TwentyStartsAtOnceLeaveOnePlayer) {
 // hands the command over while the writer keeps the block alive.
 TEST_F(HandOver, FileListBlocksFromTheWriterAreAddedAndTheFirstOfAPlayCommandPlays) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     const QString a = copyOfMedia(1), b = copyOfMedia(2), c = copyOfMedia(3);
     const auto write = [&](const char* mode, const QStringList& files) {
         return QProcess::execute(
-            QStringLiteral(KESTRUNE_WRITE_FILE_LIST),
-            QStringList{QLatin1String(mode), QStringLiteral("--player"), program} + files);
+            built::writeFileList(),
+            QStringList{QLatin1String(mode), QStringLiteral("--player"), folder.program()} + files);
     };
     EXPECT_EQ(write("--add", {a, b}), 0);
     QTest::qWait(400);  // past the gate
@@ -117,17 +108,20 @@ TEST_F(HandOver, FileListBlocksFromTheWriterAreAddedAndTheFirstOfAPlayCommandPla
 
 // A command line longer than one record carries still reaches the running player whole.
 TEST_F(HandOver, ACommandLineLongerThan999CharactersArrivesWhole) {
-    QString longFolder = dir.path();
+    QString longFolder = folder.root();
     for (int i = 0; longFolder.size() < 1100; ++i)
         longFolder += QStringLiteral("/folder %1 ").arg(i) + QString(70, u'长');
     ASSERT_TRUE(QDir().mkpath(longFolder));
     const QString file = longFolder + QStringLiteral("/clip.webm");
-    ASSERT_TRUE(QFile::copy(media("clip.webm"), file));
+    ASSERT_TRUE(QFile::copy(built::media("clip.webm"), file));
 
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
-    EXPECT_EQ(waitForExit(start({file})), 0);
+    ASSERT_TRUE(runtime.waitForChannel());
+    QProcess* second = start({file});
+    ASSERT_NE(second, nullptr);
+    const qint64 secondId = second->processId();  // 0 once it has ended
+    EXPECT_EQ(waitForExit(second), 0);
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), QStringList{file});
-    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/KestruneHO_%1").arg(players.back()->processId())));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/KestruneHO_%1").arg(secondId)));
 }

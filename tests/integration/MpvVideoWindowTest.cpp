@@ -2,7 +2,8 @@
 // into the one that replaces it, so that it never touches an X window that no longer exists.
 #include <QPointer>
 
-#include "integration/RealEngineFixture.h"
+#include "support/RealEngineScreen.h"
+#include "support/XTools.h"
 
 namespace {
 QStringList xErrors;
@@ -15,13 +16,6 @@ void keepXErrors(QtMsgType, const QMessageLogContext&, const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-QString mpvProperty(RealPlayerEngine* engine, const char* name) {
-    QString value;
-    QMetaObject::invokeMethod(engine, "mpvProperty", Qt::DirectConnection, Q_RETURN_ARG(QString, value),
-                              Q_ARG(QString, QString::fromLatin1(name)));
-    return value;
-}
-
 // QWidget::destroy is protected: reached through a member pointer taken in a subclass.
 struct NativeWindows : QWidget {
     static void remake(QWidget* window) {
@@ -32,9 +26,11 @@ struct NativeWindows : QWidget {
 };
 }  // namespace
 
-class MpvVideoWindow : public RealEngineFixture {
+class MpvVideoWindow : public RealEngineScreen {
   protected:
+    MpvVideoWindow() : RealEngineScreen(kMpvEngine) {}
     void SetUp() override {
+        RealEngineScreen::SetUp();
         xErrors.clear();
         previous = qInstallMessageHandler(keepXErrors);
     }
@@ -47,7 +43,7 @@ class MpvVideoWindow : public RealEngineFixture {
 // the video widget's new window, shows the picture there and plays on to the end.
 TEST_F(MpvVideoWindow, FollowsTheVideoWidgetIntoANewNativeWindow) {
     build(EngineRule::RealPlayerOnly);
-    ASSERT_TRUE(playFile("clip.webm"));
+    ASSERT_TRUE(playFile(built::media("clip.webm")));
     ASSERT_TRUE(waitForState(PlayState::Playing));
     screen->pause();
     QWidget* video = screen->realPlayer()->videoWidget();
@@ -61,7 +57,7 @@ TEST_F(MpvVideoWindow, FollowsTheVideoWidgetIntoANewNativeWindow) {
     ASSERT_NE(after, before);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return mpvProperty(screen->realPlayer(), "wid").toULongLong() == after; }, 5000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return distinctColours(grab()) > 20; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return xtools::distinctColours(grab()) > 20; }, 5000));
 
     ASSERT_TRUE(screen->play());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !overs->isEmpty() || !errors->isEmpty(); }, 15000));
@@ -83,7 +79,7 @@ TEST_F(MpvVideoWindow, LetsGoOfTheVideoWidgetThatGoesBeforeTheEngine) {
     engine->videoWidget()->show();
     QSignalSpy states(engine.get(), &RealPlayerEngine::stateChanged);
     QSignalSpy failures(engine.get(), &RealPlayerEngine::errorMessage);
-    engine->setSource(media("clip.webm"));
+    engine->setSource(built::media("clip.webm"));
     engine->play();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !states.isEmpty(); }, 15000));
 

@@ -2,78 +2,50 @@
 // the exit through the File menu and through SIGTERM, and what the next start finds.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPushButton>
-#include <QTimer>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "app/M1.h"
 #include "forms/frmMsgBox.h"
-
-#include "PlayerProgramFolder.h"
+#include "support/BuildPaths.h"
+#include "support/ModalDialogs.h"
+#include "support/ProgramFolder.h"
+#include "support/XTools.h"
 
 namespace {
 constexpr PlayRule kListLoop = PlayRule::ListLoop;
 constexpr int kStoredVolume = 55;
 
-const QStringList kListFiles{PlayerProgramFolder::media("clip.webm"), PlayerProgramFolder::media("tone.wav"),
-                             PlayerProgramFolder::media("clip.ogg")};
+const QStringList kListFiles{built::media("clip.webm"), built::media("tone.wav"), built::media("clip.ogg")};
 
-class PlayerEndToEnd : public PlayerProgramFolder {
+// A list of three media files with the first one as play item, list loop and a volume of our own.
+class PlayerEndToEnd : public ProgramFolderTest {
   protected:
     void SetUp() override {
-        PlayerProgramFolder::SetUp();
-        seedDatabase();
-    }
-
-    // A list of three media files with the first one as play item, list loop and a volume of our own.
-    void seedDatabase() {
-        QString error;
-        ASSERT_TRUE(settingsdb::boolCreateIfMissing(folder, error)) << error.toStdString();
-        SysConfig config;
-        config.setStrDBFilePath(databasePath());
-        config.boolGetData();  // a new database has no settings row yet: defaults
-        config.setLngRecyclePlayType(kListLoop);
-        config.setIntVolumeValue(kStoredVolume);
-        config.setBoolSavePlayList(true);
-        ASSERT_TRUE(config.boolSaveData());
-
-        PlayList list;
-        list.setStrPLDBFilePath(databasePath());
-        for (int i = 0; i < kListFiles.size(); ++i) {
-            auto movie = std::make_shared<Movie>(QStringLiteral("F2026120800000000%1").arg(i));
-            movie->strFilePath = kListFiles.at(i);
-            movie->strFileName = QFileInfo(kListFiles.at(i)).fileName();
-            movie->boolIsPlayItem = movie->boolIsActItem = i == 0;
-            list.addAItem(movie);
-        }
-        ASSERT_TRUE(list.boolSavePlayListToPLDB(error)) << error.toStdString();
+        folder.seed(kListFiles, [](SysConfig& config) {
+            config.setLngRecyclePlayType(kListLoop);
+            config.setIntVolumeValue(kStoredVolume);
+        });
     }
 };
+
+// Whether a window of that name shows the moving test picture.
+bool showsPicture(const QString& name) {
+    const QList<WId> windows = xtools::visibleWindows(name);
+    return windows.size() == 1 && xtools::distinctColours(xtools::grab(windows.first())) > 20;
+}
 
 QString playItemPath(M1& m1) {
     const MoviePtr item = m1.objPlayList()->objGetPlayItem();
     return item ? item->strFilePath : QString();
-}
-
-// Answers the exit question with "是" as soon as it is up.
-void answerYesToTheExitQuestion() {
-    QTimer::singleShot(100, [] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<frmMsgBox*>(window); box && box->isVisible()) {
-                box->cmdYes->click();
-                return;
-            }
-        }
-        answerYesToTheExitQuestion();
-    });
 }
 }  // namespace
 
 TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
     qint64 positionAtExit = -1;
     {
-        M1 m1(folder);
+        M1 m1(folder.path());
         bool ended = false;
         m1.Main(QString());
         m1.objControler()->setProcessEnder([&ended] { ended = true; });
@@ -97,7 +69,7 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
         m1.controlPanel()->cmdPlay->click();  // pause, so that the position holds still until the exit
         positionAtExit = m1.controlPanel()->lngGetJinDu();
 
-        answerYesToTheExitQuestion();
+        onNextModal<frmMsgBox>([](frmMsgBox* box) { box->cmdYes->click(); });
         m1.controlPanel()->mnuExit->trigger();
         EXPECT_TRUE(QTest::qWaitFor([&ended] { return ended; }, 5000));
     }
@@ -110,7 +82,7 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
     EXPECT_EQ(stored->config.lngRecyclePlayType(), kListLoop);
     EXPECT_EQ(stored->config.intVolumeValue(), kStoredVolume);
 
-    M1 again(folder);
+    M1 again(folder.path());
     again.Main(QString());
     again.objControler()->setProcessEnder([] {});
     frmMain* panel = again.controlPanel();
@@ -124,10 +96,11 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
 // ends it in order (exit status 0) and the list, its play item and the settings are stored for the next
 // start.
 TEST_F(PlayerEndToEnd, TheBuiltPlayerStoresEverythingWhenTerminated) {
-    installProgram();
-    const QString added = media("clip.mp4");
+    ASSERT_TRUE(folder.installProgram());
+    const QString added = built::media("clip.mp4");
     QProcess* player = start({added});
-    QTest::qWait(2500);
+    ASSERT_TRUE(QTest::qWaitFor([] { return showsPicture(QStringLiteral("^Kestrune Vandrel$")); }, 20000));
+    QTest::qWait(2000);  // its first seconds reported, its end still ahead
     ASSERT_EQ(terminate(player), 0);
     auto stored = readStored();
     EXPECT_EQ(stored->paths(), kListFiles + QStringList{added});
@@ -138,7 +111,7 @@ TEST_F(PlayerEndToEnd, TheBuiltPlayerStoresEverythingWhenTerminated) {
 
     // A second start without arguments loads that list rather than emptying it, and keeps it again.
     player = start({});
-    QTest::qWait(1500);
+    ASSERT_TRUE(runtime.waitForChannel());  // started up
     ASSERT_EQ(terminate(player), 0);
     stored = readStored();
     EXPECT_EQ(stored->paths(), kListFiles + QStringList{added});

@@ -2,12 +2,18 @@
 // not a word from X on its error output.
 #include <QGuiApplication>
 #include <QImage>
+#include <QPixmap>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QTest>
 
-#include "PlayerProgramFolder.h"
 #include "base/Product.h"
+#include "support/BuildPaths.h"
+#include "support/ProgramFolder.h"
+
+#include <csignal>
 
 namespace {
 // The screen window's rectangle, from the X server; empty while it has none.
@@ -50,19 +56,14 @@ void xdotool(const QStringList& arguments) {
 }
 }  // namespace
 
-class PlayerFullScreenExit : public PlayerProgramFolder {
+class PlayerFullScreenExit : public ProgramFolderTest {
   protected:
     void SetUp() override {
-        PlayerProgramFolder::SetUp();
-        QString error;
-        ASSERT_TRUE(settingsdb::boolCreateIfMissing(folder, error)) << error.toStdString();
-        SysConfig config;
-        config.setStrDBFilePath(databasePath());
-        config.boolGetData();
-        config.setLngPlayRuler(EngineRule::RealPlayerOnly);
-        config.setLngRecyclePlayType(PlayRule::ListLoop);  // the one clip plays over and over
-        ASSERT_TRUE(config.boolSaveData());
-        installProgram();
+        folder.seed({}, [](SysConfig& config) {
+            config.setLngPlayRuler(EngineRule::RealPlayerOnly);
+            config.setLngRecyclePlayType(PlayRule::ListLoop);  // the one clip plays over and over
+        });
+        ASSERT_TRUE(folder.installProgram());
     }
 
     // A point of the picture in the screen window at rect that the control panel, at the top left of the
@@ -83,9 +84,9 @@ class PlayerFullScreenExit : public PlayerProgramFolder {
 };
 
 TEST_F(PlayerFullScreenExit, GoesFullScreenAndBackWhilePlayingAndEndsCleanly) {
-    players.push_back(std::make_unique<QProcess>());
-    QProcess* player = players.back().get();
-    player->start(program, {media("clip.webm")});
+    QProcess started;  // its error output is read below
+    QProcess* player = &started;
+    player->start(folder.program(), {built::media("clip.webm")});
     ASSERT_TRUE(player->waitForStarted(10000));
 
     const QRect normal(160, 90, 960, 540);  // three quarters of the first monitor, centred

@@ -3,65 +3,44 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCursor>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/M1.h"
 #include "forms/frmHide.h"
+#include "support/ProgramFolder.h"
+#include "support/XTools.h"
 
 namespace {
-// trayer docked at the top right; killed when the test ends, whatever happens.
-struct TrayHost {
-    ~TrayHost() { stop(); }
-    bool start() {
-        process.start(QStringLiteral("trayer"),
-                      {"--edge", "top", "--align", "right", "--widthtype", "request"});
-        return process.waitForStarted(5000) &&
-               QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
-    }
-    void stop() {
-        process.kill();
-        process.waitForFinished(5000);
-    }
-    QProcess process;
-};
-
-// (xdotool's own --sync waits for a motion that never comes when the pointer is already there.)
-bool clickAt(const QPoint& point, const QStringList& click) {
-    return QProcess::execute("xdotool",
-                             {"mousemove", QString::number(point.x()), QString::number(point.y())}) == 0 &&
-           QTest::qWaitFor([point] { return QCursor::pos() == point; }, 2000) &&
-           QProcess::execute("xdotool", QStringList{"click"} + click) == 0;
-}
-
-// The texts of the balloon on show, which is closed then so that a later balloon is a new one.
-QStringList takeBalloon() {
-    QStringList texts;
-    const bool shown = QTest::qWaitFor(
-        [&] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (!window->inherits("QBalloonTip") || !window->isVisible()) continue;
-                for (QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
-                window->hide();
-                return true;
-            }
-            return false;
-        },
-        10000);
-    return shown ? texts : QStringList();
-}
+using xtools::click;
 
 class TrayIcon : public ::testing::Test {
   protected:
+    void SetUp() override {
+        if (!xtools::installed("trayer")) GTEST_SKIP() << "trayer, the tray host, is not installed";
+        // Every balloon that comes up, however briefly, by its texts; each is closed once seen, so that a
+        // later balloon is a new one.
+        QObject::connect(&balloonWatch, &QTimer::timeout, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (!window->inherits("QBalloonTip") || !window->isVisible()) continue;
+                QStringList texts;
+                for (QLabel* label : window->findChildren<QLabel*>()) texts << label->text();
+                balloons << texts;
+                window->hide();
+            }
+        });
+        balloonWatch.start(10);
+    }
+
+    QStringList takeBalloon() {
+        return QTest::qWaitFor([this] { return !balloons.isEmpty(); }, 10000) ? balloons.takeFirst()
+                                                                              : QStringList();
+    }
+
     void startPlayer() {
-        const QString folder = dir.path();
-        ASSERT_TRUE(QFile::link(QStringLiteral(KESTRUNE_ENGINE_DIR), folder + QStringLiteral("/engines")));
-        m1 = std::make_unique<M1>(folder);
+        m1 = std::make_unique<M1>(folder.path());
         m1->Main(QString());
         m1->objControler()->setProcessEnder([] {});
         tray = m1->trayWindow();
@@ -73,7 +52,9 @@ class TrayIcon : public ::testing::Test {
         return QTest::qWaitFor([this] { return tray->objTrayIcon->geometry().left() > 0; }, 5000);
     }
 
-    QTemporaryDir dir;
+    QTimer balloonWatch;
+    QList<QStringList> balloons;
+    ProgramFolder folder;
     TrayHost host;
     std::unique_ptr<M1> m1;
     frmHide* tray = nullptr;
@@ -93,18 +74,18 @@ TEST_F(TrayIcon, DocksWithItsBalloonAnswersTheClicksAndLeavesAtExit) {
     frmMain* panel = m1->controlPanel();
     const QPoint icon = tray->objTrayIcon->geometry().center();
     panel->hide();
-    ASSERT_TRUE(clickAt(icon, {"3"}));
+    ASSERT_TRUE(click(icon, 3));
     QMenu* menu = tray->mnuTrayMenu;
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000) &&
                 QTest::qWaitForWindowExposed(menu));
-    ASSERT_TRUE(clickAt(menu->mapToGlobal(menu->actionGeometry(tray->mnuShowMainFace).center()), {"1"}));
+    ASSERT_TRUE(click(menu->mapToGlobal(menu->actionGeometry(tray->mnuShowMainFace).center())));
     EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->isVisible(); }, 5000));
 
     panel->hide();
-    ASSERT_TRUE(clickAt(icon, {"1"}));
+    ASSERT_TRUE(click(icon));
     QTest::qWait(QApplication::doubleClickInterval() + 300);
     EXPECT_FALSE(panel->isVisible());
-    ASSERT_TRUE(clickAt(icon, {"--repeat", "2", "--delay", "80", "1"}));
+    ASSERT_TRUE(click(icon, 1, 2));
     EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->isVisible(); }, 5000));
 
     m1->objControler()->exitSys();

@@ -13,6 +13,7 @@
 #include "app/M1.h"
 #include "handover/FileListCommand.h"
 #include "handover/MF.h"
+#include "support/BuildPaths.h"
 
 namespace {
 QString freshName() {
@@ -177,10 +178,9 @@ TEST_F(FileListBlock, ThePlayerAddsTheBlocksFilesFromItsCommandLine) {
 TEST_F(FileListBlock, TheWriterToolHandsTheProgramOneArgumentAndRemovesTheBlockAfterwards) {
     const QString block = name();
     QProcess tool;
-    tool.start(QStringLiteral(KESTRUNE_WRITE_FILE_LIST),
+    tool.start(built::writeFileList(),
                {QStringLiteral("--add"), QStringLiteral("--name"), block, QStringLiteral("--player"),
-                QStringLiteral(KESTRUNE_WRITE_FILE_LIST), QStringLiteral("/m/a b.webm"),
-                QStringLiteral("/m/c.ogg")});
+                built::writeFileList(), QStringLiteral("/m/a b.webm"), QStringLiteral("/m/c.ogg")});
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     const QStringList lines = QString::fromLocal8Bit(tool.readAllStandardOutput()).split(QLatin1Char('\n'));

@@ -3,7 +3,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QCloseEvent>
 
-#include "ScreenFixture.h"
+#include "support/ScreenHarness.h"
 
 class FrmScreenDesktop : public ScreenFixture {};
 

@@ -1,4 +1,4 @@
-#include "ScreenFixture.h"
+#include "support/ScreenHarness.h"
 
 namespace {
 using Outcome = EngineScript::Outcome;
@@ -38,14 +38,12 @@ TEST_F(FrmScreenEngines, EachRuleStartsItsEngineOneTurnAfterPlay) {
 
 TEST_F(FrmScreenEngines, APreferRuleFallsBackOnceToTheOtherEngine) {
     build(EngineRule::PreferMediaPlayer, kPlays, kFails);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::RealPlayer);
     EXPECT_EQ(media->countOf(QStringLiteral("clearErrorQueue")), 1);
 
     build(EngineRule::PreferRealPlayer, kFails, kPlays);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::MediaPlayer);
     EXPECT_TRUE(errors->isEmpty());
 }
@@ -93,8 +91,7 @@ TEST_F(FrmScreenEngines, ARealPlayerStopInsideTheStartWindowIsAFailureAndLaterTh
 
 TEST_F(FrmScreenEngines, TheUsersStopIsExpectedAndRaisesNothing) {
     build(EngineRule::RealPlayerOnly);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     screen->stopPlay();
     EXPECT_EQ(screen->lngState(), PlayState::Stopped);
     QTest::qWait(100);
@@ -150,8 +147,7 @@ TEST_F(FrmScreenEngines, StopDuringAStartDoesNotCancelIt) {
 
 TEST_F(FrmScreenEngines, AnEqualRuleDoesNothingAndAnotherStops) {
     build(EngineRule::RealPlayerOnly);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     screen->setLngPlayRuler(EngineRule::RealPlayerOnly);
     EXPECT_EQ(screen->lngState(), PlayState::Playing);
     EXPECT_EQ(real->countOf(QStringLiteral("stop")), 0);
@@ -173,31 +169,27 @@ TEST_F(FrmScreenEngines, QuotedPathsLoseTheirQuotes) {
 
 TEST_F(FrmScreenEngines, ProgressFromEitherEngine) {
     build(EngineRule::RealPlayerOnly);
-    QSignalSpy progress(screen.get(), &frmScreen::JinDu);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     real->length = 7200000;
     emit real->positionChanged(3725400, 7200000);
     emit real->positionChanged(3725900, 7200000);  // same second: no second report
-    ASSERT_EQ(progress.size(), 1);
-    EXPECT_EQ(progress.at(0).at(0).toLongLong(), 52);
-    EXPECT_EQ(progress.at(0).at(1).toLongLong(), 3725);
-    EXPECT_EQ(progress.at(0).at(2).toString(), QStringLiteral("01:02:05"));
-    EXPECT_EQ(progress.at(0).at(4).toString(), QStringLiteral("02:00:00"));
+    ASSERT_EQ(progress->size(), 1);
+    EXPECT_EQ(progress->at(0).at(0).toLongLong(), 52);
+    EXPECT_EQ(progress->at(0).at(1).toLongLong(), 3725);
+    EXPECT_EQ(progress->at(0).at(2).toString(), QStringLiteral("01:02:05"));
+    EXPECT_EQ(progress->at(0).at(4).toString(), QStringLiteral("02:00:00"));
     EXPECT_EQ(screen->labMovieTimShow->text(), QStringLiteral("01:02:05 / 02:00:00"));
     EXPECT_EQ(screen->lngFileLength(), 7200);
     EXPECT_EQ(frmScreen::strGetTimStringBySecValue(360000), QStringLiteral("100:00:00"));
 
     build(EngineRule::MediaPlayerOnly);
-    QSignalSpy mediaProgress(screen.get(), &frmScreen::JinDu);
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     media->position = 15.4;
-    ASSERT_TRUE(mediaProgress.wait(3000));
-    EXPECT_EQ(mediaProgress.last().at(0).toLongLong(), 26);
-    EXPECT_EQ(mediaProgress.last().at(1).toLongLong(), 15);
-    EXPECT_EQ(mediaProgress.last().at(2).toString(), QStringLiteral("00:00:15"));
-    EXPECT_EQ(mediaProgress.last().at(3).toLongLong(), 60);
+    ASSERT_TRUE(progress->wait(3000));
+    EXPECT_EQ(progress->last().at(0).toLongLong(), 26);
+    EXPECT_EQ(progress->last().at(1).toLongLong(), 15);
+    EXPECT_EQ(progress->last().at(2).toString(), QStringLiteral("00:00:15"));
+    EXPECT_EQ(progress->last().at(3).toLongLong(), 60);
 }
 
 TEST_F(FrmScreenEngines, VolumeMuteAndSeekReachBothEngines) {

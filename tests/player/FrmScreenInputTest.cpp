@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "ScreenFixture.h"
 #include "support/ScopedMonitorSource.h"
+#include "support/ScreenHarness.h"
 
 namespace {
 void send(QWidget* target, QEvent::Type type, Qt::MouseButton button) {
@@ -22,14 +22,6 @@ void doubleClick(QWidget* target) {
     click(target);
     send(target, QEvent::MouseButtonDblClick, Qt::LeftButton);
     send(target, QEvent::MouseButtonRelease, Qt::LeftButton);
-}
-MonitorInfo monitor(const char* name, QRect rect, bool primary) {
-    MonitorInfo info;
-    info.name = QString::fromLatin1(name);
-    info.rcMonitor = rect;
-    info.rcWork = rect;
-    info.IsPrimary = primary;
-    return info;
 }
 }  // namespace
 
@@ -80,8 +72,7 @@ TEST_F(FrmScreenInput, TheContextMenuFollowsTheState) {
     EXPECT_TRUE(screen->mnuJingYin->isEnabled());
     screen->mnuPopuMenu->hide();
 
-    ASSERT_TRUE(loadAndPlay());
-    ASSERT_TRUE(waitForState(PlayState::Playing));
+    ASSERT_TRUE(startPlaying());
     screen->setBoolMute(true);
     screen->popuCtrlMenu();
     EXPECT_FALSE(screen->mnuPlay->isEnabled());
@@ -100,15 +91,15 @@ TEST_F(FrmScreenInput, TheContextMenuFollowsTheState) {
 }
 
 TEST_F(FrmScreenInput, TheFullScreenToMenuListsTheMonitorsPrimaryFirst) {
-    ScopedMonitorSource screens({monitor("A", QRect(0, 0, 1920, 1080), true)});
+    ScopedMonitorSource screens({monitorInfo("A", QRect(0, 0, 1920, 1080), true)});
     build(EngineRule::RealPlayerOnly);
     screen->createScreenListMenu();
     ASSERT_EQ(screen->mnuScreenX.size(), 1u);
     EXPECT_EQ(screen->mnuScreenX[0]->text(), QStringLiteral("主屏幕"));
 
-    screens.source().setMonitors({monitor("A", QRect(-1280, 0, 1280, 720), false),
-                                  monitor("B", QRect(0, 0, 1920, 1080), true),
-                                  monitor("C", QRect(1920, 0, 1024, 768), false)});
+    screens.source().setMonitors({monitorInfo("A", QRect(-1280, 0, 1280, 720), false),
+                                  monitorInfo("B", QRect(0, 0, 1920, 1080), true),
+                                  monitorInfo("C", QRect(1920, 0, 1024, 768), false)});
     screen->createScreenListMenu();
     ASSERT_EQ(screen->mnuScreenX.size(), 3u);
     EXPECT_EQ(screen->mnuScreenX[2]->text(), QStringLiteral("屏幕3"));

@@ -1,8 +1,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "ScreenFixture.h"
 #include "monitors/cMonitors2.h"
+#include "support/ScreenHarness.h"
 
 // Runs on the offscreen platform with two screens side by side: L (1280x720) and R (1920x1080) at x 1280.
 class FrmScreenTwoScreens : public ScreenFixture {};

@@ -1,7 +1,6 @@
 // What the running player does with strings from later starts, and the record they travel in.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -9,6 +8,8 @@
 
 #include "app/M1.h"
 #include "handover/InstanceRecord.h"
+#include "support/BuildPaths.h"
+#include "support/RuntimeFolder.h"
 
 using namespace instancerecord;
 
@@ -42,15 +43,9 @@ TEST(InstanceRecord, RefusesOtherKindsAndSurvivesBadCounts) {
 // A whole player on a temporary program folder without engines, as the channel's receiver sees it.
 class InstanceMessages : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/runtime")));
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path() + QStringLiteral("/runtime")));
-        for (const char* name : {"a.webm", "b.webm", "c.webm"}) {
-            QFile file(dir.path() + QLatin1Char('/') + QLatin1String(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+    QString file(const char* name) const {
+        return makeStandInMedia(dir.path() + QLatin1Char('/') + QLatin1String(name));
     }
-    QString file(const char* name) const { return dir.path() + QLatin1Char('/') + QLatin1String(name); }
     // Without engines every file fails to play and leaves a row in the error log: the files taken, in order.
     QStringList filesTaken() const {
         QStringList paths;
@@ -59,6 +54,7 @@ class InstanceMessages : public ::testing::Test {
         return paths;
     }
 
+    RuntimeFolder runtime;
     QTemporaryDir dir;
     std::unique_ptr<M1> m1 = std::make_unique<M1>(dir.path());
 };

@@ -7,9 +7,9 @@
 #include <QSlider>
 #include <QWheelEvent>
 
-#include "PanelFixture.h"
 #include "forms/ChineseLocale.h"
 #include "forms/frmMsgBox.h"
+#include "support/PanelHarness.h"
 
 class PanelDesktop : public PanelFixture {};
 

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "PanelFixture.h"
 #include "forms/M1Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMsgBox.h"
+#include "support/PanelHarness.h"
 
 // Catches what would open in the user's browser or mail program.
 class UrlRecorder : public QObject {

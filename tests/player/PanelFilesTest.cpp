@@ -3,9 +3,9 @@
 #include <QSet>
 #include <QUrl>
 
-#include "PanelFixture.h"
 #include "forms/FileAdding.h"
 #include "forms/frmMsgBox.h"
+#include "support/PanelHarness.h"
 
 class PanelFiles : public PanelFixture {
   protected:

@@ -2,8 +2,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "PanelFixture.h"
 #include "forms/ControlTag.h"
+#include "support/PanelHarness.h"
 
 class PanelList : public PanelFixture {
   protected:

@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "PanelFixture.h"
+#include "support/PanelHarness.h"
 
 namespace {
 const QString kPlaying = QStringLiteral("正在播放: ");

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "PanelFixture.h"
 #include "forms/ControlTag.h"
+#include "support/PanelHarness.h"
 #include "support/ScopedMonitorSource.h"
 
 class PanelProgress : public PanelFixture {
@@ -148,14 +148,8 @@ TEST_F(PanelProgress, TheStoredRulesAndPositionAreShownAtSetUp) {
 }
 
 TEST_F(PanelProgress, FullScreenOnAMonitorChosenFromTheMenu) {
-    auto monitor = [](QRect rect, bool primary) {
-        MonitorInfo info;
-        info.rcMonitor = rect;
-        info.rcWork = rect;
-        info.IsPrimary = primary;
-        return info;
-    };
-    ScopedMonitorSource two({monitor({0, 0, 1280, 720}, true), monitor({1280, 0, 1920, 1080}, false)});
+    ScopedMonitorSource two(
+        {monitorInfo("", {0, 0, 1280, 720}, true), monitorInfo("", {1280, 0, 1920, 1080}, false)});
     panel->cmdSetScreen->click();
     EXPECT_TRUE(panel->mnuScreens->isVisible());
     ASSERT_EQ(panel->mnuSx.size(), 2u);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "model/PlayList.h"
 #include "support/TempDatabase.h"
 
@@ -99,10 +97,7 @@ TEST(PlayListStorage, DamagedTablesAndFilesAnswerFalse) {
     EXPECT_FALSE(list.boolSavePlayListToPLDB(error));
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from play_list")).toInt(), 1);
 
-    QFile file(db.path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray(2048, '\x01'));
-    file.close();
+    db.overwrite(QByteArray(2048, '\x01'));
     EXPECT_FALSE(list.boolGetPlayListFromPLDB(error));
     EXPECT_EQ(list.lngListCount(), 0);
 

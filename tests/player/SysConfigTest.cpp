@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "model/SysConfig.h"
 #include "support/TempDatabase.h"
 
@@ -36,10 +34,7 @@ TEST(SysConfig, MissingDamagedOrEmptyStoreKeepsTheDefaults) {
     EXPECT_EQ(empty.lngCurrentPlayItemLen(), 100);
     EXPECT_TRUE(empty.strScrSavProcName().isEmpty());
 
-    QFile file(db.path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray(4096, '\x5a'));
-    file.close();
+    db.overwrite(QByteArray(4096, '\x5a'));
     SysConfig damaged = loaded(db, &answer);
     EXPECT_FALSE(answer);
     expectDefaults(damaged);

@@ -7,8 +7,8 @@
 #include <QStyleOptionComboBox>
 #include <QTreeWidget>
 
-#include "PanelFixture.h"
 #include "forms/frmAbout.h"
+#include "support/PanelHarness.h"
 
 namespace {
 // The controls of a window whose text does not fit, each named with its text.

@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "PanelFixture.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMsgBox.h"
+#include "support/PanelHarness.h"
 
 namespace {
 QImage picture(const QIcon& icon) {

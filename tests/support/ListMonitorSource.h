@@ -5,6 +5,9 @@
 
 #include "platform/MonitorSource.h"
 
+// A monitor whose work area is all of it.
+MonitorInfo monitorInfo(const char* name, QRect rect, bool primary = false);
+
 // A fixed list of monitors, changed only by setMonitors, and a pointer that stays where it is put (Qt's own
 // pointer until it is put anywhere).
 class ListMonitorSource : public MonitorSource {

@@ -12,11 +12,6 @@ void schedule(QObject* owner, const int& generation, int ms, std::function<void(
 }
 }  // namespace
 
-ScriptedRealPlayer::ScriptedRealPlayer(EngineScript s) : script(s), m_widget(new QWidget) {}
-ScriptedRealPlayer::~ScriptedRealPlayer() {
-    delete m_widget.data();
-}
-
 void ScriptedRealPlayer::later(int ms, std::function<void()> step) {
     schedule(this, m_generation, ms, std::move(step));
 }
@@ -65,21 +60,6 @@ void ScriptedRealPlayer::pause() {
 void ScriptedRealPlayer::stop() {
     calls << QStringLiteral("stop");
     if (m_loaded) reportStopped();
-}
-
-void ScriptedRealPlayer::setPositionMs(qint64 positionMs) {
-    calls << QStringLiteral("setPositionMs:%1").arg(positionMs);
-}
-void ScriptedRealPlayer::setVolume(int volume) {
-    calls << QStringLiteral("setVolume:%1").arg(volume);
-}
-void ScriptedRealPlayer::setMute(bool mute) {
-    calls << QStringLiteral("setMute:%1").arg(mute);
-}
-
-ScriptedMediaPlayer::ScriptedMediaPlayer(EngineScript s) : script(s), m_widget(new QWidget) {}
-ScriptedMediaPlayer::~ScriptedMediaPlayer() {
-    delete m_widget.data();
 }
 
 void ScriptedMediaPlayer::later(int ms, std::function<void()> step) {

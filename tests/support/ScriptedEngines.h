@@ -20,8 +20,8 @@ struct EngineScript {
 class ScriptedRealPlayer : public RealPlayerEngine {
     Q_OBJECT
   public:
-    explicit ScriptedRealPlayer(EngineScript script = {});
-    ~ScriptedRealPlayer() override;
+    explicit ScriptedRealPlayer(EngineScript script = {}) : script(script), m_widget(new QWidget) {}
+    ~ScriptedRealPlayer() override { delete m_widget.data(); }
 
     EngineScript script;
     QStringList calls;
@@ -35,9 +35,9 @@ class ScriptedRealPlayer : public RealPlayerEngine {
     void stop() override;
     bool canStop() const override { return m_loaded; }
     qint64 lengthMs() const override { return length; }
-    void setPositionMs(qint64 positionMs) override;
-    void setVolume(int volume) override;
-    void setMute(bool mute) override;
+    void setPositionMs(qint64 ms) override { calls << QStringLiteral("setPositionMs:%1").arg(ms); }
+    void setVolume(int volume) override { calls << QStringLiteral("setVolume:%1").arg(volume); }
+    void setMute(bool mute) override { calls << QStringLiteral("setMute:%1").arg(mute); }
     void setDisplayOption(int, bool) override {}
 
   private:
@@ -54,8 +54,8 @@ class ScriptedRealPlayer : public RealPlayerEngine {
 class ScriptedMediaPlayer : public MediaPlayerEngine {
     Q_OBJECT
   public:
-    explicit ScriptedMediaPlayer(EngineScript script = {});
-    ~ScriptedMediaPlayer() override;
+    explicit ScriptedMediaPlayer(EngineScript script = {}) : script(script), m_widget(new QWidget) {}
+    ~ScriptedMediaPlayer() override { delete m_widget.data(); }
 
     EngineScript script;
     QStringList calls;

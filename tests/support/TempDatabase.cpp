@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QFile>
+
 #include "db/SettingsDatabase.h"
 
 TempDatabase::TempDatabase() {
@@ -41,4 +43,10 @@ QVariant TempDatabase::scalar(const QString& sql) const {
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return value;
+}
+
+void TempDatabase::overwrite(const QByteArray& bytes) const {
+    QFile file(m_path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
 }

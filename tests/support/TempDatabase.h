@@ -15,6 +15,8 @@ class TempDatabase {
     void exec(const QString& sql) const;
     // The first column of the first row of a query, or a null value.
     QVariant scalar(const QString& sql) const;
+    // Replaces the file with these bytes, as damage would.
+    void overwrite(const QByteArray& bytes) const;
 
   private:
     QTemporaryDir m_dir;

@@ -1,0 +1,38 @@
+#include "BuildPaths.h"
+
+#include <QFile>
+
+#include "engines/api/EnginePlugin.h"
+#include "engines/loader/EngineLoader.h"
+
+namespace built {
+QString media(const char* name) {
+    return QStringLiteral(KESTRUNE_TEST_MEDIA_DIR "/") + QLatin1String(name);
+}
+QString engineFolder() {
+    return QStringLiteral(KESTRUNE_ENGINE_DIR);
+}
+QString enginePlugin(int engine) {
+    return engineFolder() + QLatin1Char('/') +
+           QLatin1String(engine == EngineLoader::kRealPlayer ? kRealPlayerPluginName
+                                                             : kMediaPlayerPluginName);
+}
+QString brandock() {
+    return QStringLiteral(KESTRUNE_BRANDOCK);
+}
+QString engineApiLibrary() {
+    return QStringLiteral(KESTRUNE_ENGINE_API_LIBRARY);
+}
+QString engineProbe() {
+    return QStringLiteral(KESTRUNE_ENGINE_PROBE);
+}
+QString writeFileList() {
+    return QStringLiteral(KESTRUNE_WRITE_FILE_LIST);
+}
+}  // namespace built
+
+QString makeStandInMedia(const QString& path) {
+    QFile file(path);
+    if (!file.exists() && file.open(QIODevice::WriteOnly)) file.write("media");
+    return path;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// What the build made for the tests.
+namespace built {
+// The generated test media (tests/media/make-test-media): clip.webm, clip.mp4, clip.ogg, tone.wav,
+// random.bin.
+QString media(const char* name);
+QString engineFolder();
+// The plugin file of an engine (EngineLoader::kRealPlayer or kMediaPlayer) in the engines folder.
+QString enginePlugin(int engine);
+QString brandock();
+QString engineApiLibrary();
+QString engineProbe();
+QString writeFileList();
+}  // namespace built
+
+// A file of a few bytes at path, for players on scripted engines, which never read it; answers the path.
+QString makeStandInMedia(const QString& path);

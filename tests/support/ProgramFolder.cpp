@@ -1,0 +1,61 @@
+#include "ProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "BuildPaths.h"
+#include "db/SettingsDatabase.h"
+
+QStringList ProgramFolder::Stored::paths() const {
+    QStringList result;
+    for (long i = 1; i <= list.lngListCount(); ++i) result << list.objGetAItem(i)->strFilePath;
+    return result;
+}
+
+ProgramFolder::ProgramFolder() : m_path(m_dir.path() + QStringLiteral("/Kestrune")) {
+    EXPECT_TRUE(m_dir.isValid() && QDir().mkpath(m_path));
+    EXPECT_TRUE(QFile::link(built::engineFolder(), m_path + QStringLiteral("/engines")));
+}
+
+bool ProgramFolder::installProgram() {
+    const QString library = built::engineApiLibrary();
+    const bool copied = QFile::copy(built::brandock(), program()) &&
+                        QFile::copy(library, m_path + QLatin1Char('/') + QFileInfo(library).fileName());
+    EXPECT_TRUE(copied) << "cannot copy the built player into " << m_path.toStdString();
+    return copied && QFile::setPermissions(program(), QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void ProgramFolder::seed(const QStringList& files, const std::function<void(SysConfig&)>& settings) {
+    QString error;
+    ASSERT_TRUE(settingsdb::boolCreateIfMissing(m_path, error)) << error.toStdString();
+    SysConfig config;
+    config.setStrDBFilePath(databasePath());
+    config.boolGetData();  // a new database has no settings row yet: defaults
+    config.setBoolSavePlayList(true);
+    settings(config);
+    ASSERT_TRUE(config.boolSaveData());
+
+    PlayList list;
+    list.setStrPLDBFilePath(databasePath());
+    for (int i = 0; i < files.size(); ++i) {
+        auto movie = std::make_shared<Movie>(QStringLiteral("F2026120800000000%1").arg(i));
+        movie->strFilePath = files.at(i);
+        movie->strFileName = QFileInfo(files.at(i)).fileName();
+        movie->boolIsPlayItem = movie->boolIsActItem = i == 0;
+        list.addAItem(movie);
+    }
+    ASSERT_TRUE(list.boolSavePlayListToPLDB(error)) << error.toStdString();
+}
+
+std::unique_ptr<ProgramFolder::Stored> ProgramFolder::readStored() const {
+    auto stored = std::make_unique<Stored>();
+    stored->config.setStrDBFilePath(databasePath());
+    stored->config.boolGetData();
+    stored->list.setStrPLDBFilePath(databasePath());
+    QString error;
+    stored->list.boolGetPlayListFromPLDB(error);
+    return stored;
+}

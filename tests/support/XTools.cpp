@@ -1,0 +1,73 @@
+#include "XTools.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSet>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+namespace xtools {
+bool installed(const char* program) {
+    return !QStandardPaths::findExecutable(QLatin1String(program)).isEmpty();
+}
+
+// xdotool's own --sync waits for a motion that never comes when the pointer is already there.
+bool click(QPoint global, int button, int repeat) {
+    const auto xdotool = [](const QStringList& arguments) {
+        return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+    };
+    return xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())}) &&
+           QTest::qWaitFor([global] { return QCursor::pos() == global; }, 2000) &&
+           xdotool({"click", "--repeat", QString::number(repeat), "--delay", "80", QString::number(button)});
+}
+
+QList<WId> visibleWindows(const QString& pattern) {
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", pattern});
+    QList<WId> windows;
+    if (!search.waitForFinished(10000)) return windows;
+    for (const QByteArray& line : search.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty()) windows << line.toULongLong();
+    }
+    return windows;
+}
+
+QImage grab(WId window) {
+    return QGuiApplication::primaryScreen()->grabWindow(window).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+QRect pictureBox(const QImage& image, const QRect& ignore) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qRed(pixel) + qGreen(pixel) + qBlue(pixel) > 120 && !ignore.contains(x, y))
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+int distinctColours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 7) {
+        for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y) & 0xF0F0F0);
+    }
+    return static_cast<int>(colours.size());
+}
+}  // namespace xtools
+
+bool TrayHost::start() {
+    m_process.start(QStringLiteral("trayer"),
+                    {"--edge", "top", "--align", "right", "--widthtype", "request"});
+    return m_process.waitForStarted(5000) &&
+           QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000);
+}
+
+void TrayHost::stop() {
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QWidget>
+
+// Real pointer input (xdotool), pictures and a tray host on the X server the tests run on.
+namespace xtools {
+// Whether a program is on the PATH: the tests that need it skip without it.
+bool installed(const char* program);
+// Clicks at a point of the screen as a user would, once the pointer is there: xdotool's button number (3 is
+// the right button); repeat 2 is a double click.
+bool click(QPoint global, int button = 1, int repeat = 1);
+// The visible windows whose names match the pattern, of any program.
+QList<WId> visibleWindows(const QString& pattern);
+// What a window shows, as the X server has it: video drawn by the engines' own windows included.
+QImage grab(WId window);
+inline QImage grab(const QWidget& window) {
+    return grab(window.winId());
+}
+// The box around every pixel whose red + green + blue exceeds 120, the area `ignore` left out.
+QRect pictureBox(const QImage& image, const QRect& ignore = {});
+// How many distinct colours a coarse sample of the picture holds: a black or empty area has one or two, the
+// moving test picture dozens.
+int distinctColours(const QImage& image);
+}  // namespace xtools
+
+// trayer, an XEmbed notification area, docked at the top right; stopped when the object goes.
+class TrayHost {
+  public:
+    ~TrayHost() { stop(); }
+    // Starts it and waits until Qt sees a notification area.
+    bool start();
+    void stop();
+
+  private:
+    QProcess m_process;
+};
