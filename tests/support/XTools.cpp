@@ -58,7 +58,43 @@ int distinctColours(const QImage& image) {
     }
     return static_cast<int>(colours.size());
 }
+QString property(WId window, const char* name) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                window ? QStringList{"-id", QString::number(window), name} : QStringList{"-root", name});
+    return xprop.waitForFinished(5000) ? QString::fromUtf8(xprop.readAllStandardOutput()).trimmed()
+                                       : QString();
+}
+
+QList<WId> stacking() {
+    const QString text = property(0, "_NET_CLIENT_LIST_STACKING");
+    QList<WId> windows;
+    for (const QString& id : text.mid(text.indexOf(QLatin1Char('#')) + 1).split(QLatin1Char(','))) {
+        bool ok = false;
+        const WId window = id.trimmed().toULongLong(&ok, 16);
+        if (ok) windows << window;
+    }
+    return windows;
+}
 }  // namespace xtools
+
+WindowManagerDesktop::~WindowManagerDesktop() {
+    for (QProcess* process : {&m_tint2, &m_openbox}) {
+        process->kill();
+        process->waitForFinished(5000);
+    }
+}
+
+bool WindowManagerDesktop::start() {
+    m_openbox.start(QStringLiteral("openbox"), {});
+    if (!m_openbox.waitForStarted(5000) ||
+        !QTest::qWaitFor([] { return xtools::property(0, "_NET_SUPPORTING_WM_CHECK").contains('#'); }, 10000))
+        return false;
+    m_tint2.start(QStringLiteral("tint2"), {});
+    return m_tint2.waitForStarted(5000) &&
+           QTest::qWaitFor([] { return xtools::visibleWindows(QStringLiteral("^tint2$")).size() >= 2; },
+                           10000);
+}
 
 bool TrayHost::start() {
     m_process.start(QStringLiteral("trayer"),

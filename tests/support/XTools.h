@@ -23,7 +23,24 @@ QRect pictureBox(const QImage& image, const QRect& ignore = {});
 // How many distinct colours a coarse sample of the picture holds: a black or empty area has one or two, the
 // moving test picture dozens.
 int distinctColours(const QImage& image);
+// A window's property as xprop prints it ("_NET_WM_STATE(ATOM) = _NET_WM_STATE_FULLSCREEN"); the root
+// window's for 0.
+QString property(WId window, const char* name);
+// The managed windows from bottom to top, as the window manager stacks them.
+QList<WId> stacking();
 }  // namespace xtools
+
+// A desktop as users have it: openbox as window manager and a tint2 panel at the foot of each monitor; both
+// stopped when the object goes.
+class WindowManagerDesktop {
+  public:
+    ~WindowManagerDesktop();
+    // Starts both and waits until the window manager runs and the panels are up.
+    bool start();
+
+  private:
+    QProcess m_openbox, m_tint2;
+};
 
 // trayer, an XEmbed notification area, docked at the top right; stopped when the object goes.
 class TrayHost {
