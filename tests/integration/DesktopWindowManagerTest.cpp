@@ -44,7 +44,8 @@ TEST_F(UnderAWindowManager, FullScreenCoversItsMonitorOverThePanelCloseIsRefused
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->lngState() == PlayState::Playing; }, 15000));
 
     m1.objControler()->setFullScreenOn(kSecondMonitor);  // as the monitor menus do
-    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->geometry() == kSecondMonitor; }, 5000)) << screen->geometry().x();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->geometry() == kSecondMonitor; }, 5000))
+        << screen->geometry().x();
     EXPECT_TRUE(xtools::property(screen->winId(), "_NET_WM_STATE").contains("_NET_WM_STATE_FULLSCREEN"));
     const QList<WId> stack = xtools::stacking();
     for (WId panel : xtools::visibleWindows(QStringLiteral("^tint2$")))
@@ -56,12 +57,14 @@ TEST_F(UnderAWindowManager, FullScreenCoversItsMonitorOverThePanelCloseIsRefused
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(screen->lngState(), PlayState::Playing);
 
-    QProcess::execute(QStringLiteral("xdotool"), {"windowactivate", "--sync", QString::number(screen->winId())});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {"windowactivate", "--sync", QString::number(screen->winId())});
     ASSERT_TRUE(key("m"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return screen->boolMute(); }, 3000));
     ASSERT_TRUE(key("space"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return screen->lngState() == PlayState::Paused; }, 3000));
     ASSERT_TRUE(key("Escape"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !screen->boolMaxSize() && screen->geometry() == normal; }, 5000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !screen->boolMaxSize() && screen->geometry() == normal; }, 5000));
     EXPECT_FALSE(xtools::property(screen->winId(), "_NET_WM_STATE").contains("_NET_WM_STATE_FULLSCREEN"));
 }

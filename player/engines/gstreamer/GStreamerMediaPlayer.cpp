@@ -7,7 +7,7 @@
 
 #include "GStreamerLogging.h"
 #include "PlaybinPipeline.h"
-#include "VideoOverlayWidget.h"
+#include "engines/api/EngineVideoWidget.h"
 
 namespace {
 // Volume 0..100 on a cubic curve over playbin's linear amplitude, so that equal steps sound about equal.
@@ -31,19 +31,19 @@ QByteArray uriFor(const QString& url) {
 }  // namespace
 
 GStreamerMediaPlayer::GStreamerMediaPlayer(QWidget* parent)
-    : m_pipeline(std::make_unique<PlaybinPipeline>()), m_video(new VideoOverlayWidget(parent)) {
+    : m_pipeline(std::make_unique<PlaybinPipeline>()), m_video(new EngineVideoWidget(parent)) {
     connect(m_pipeline.get(), &PlaybinPipeline::stateChanged, this,
             &GStreamerMediaPlayer::pipeline_StateChanged);
     connect(m_pipeline.get(), &PlaybinPipeline::endOfStream, this,
             &GStreamerMediaPlayer::pipeline_EndOfStream);
     connect(m_pipeline.get(), &PlaybinPipeline::failed, this, &GStreamerMediaPlayer::fail);
     connect(m_pipeline.get(), &PlaybinPipeline::durationChanged, this, [this] { m_duration = 0; });
-    connect(m_video, &VideoOverlayWidget::resized, this, &GStreamerMediaPlayer::placeVideo);
-    connect(m_video, &VideoOverlayWidget::nativeWindowChanged, this, [this] {
+    connect(m_video, &EngineVideoWidget::resized, this, &GStreamerMediaPlayer::placeVideo);
+    connect(m_video, &EngineVideoWidget::nativeWindowChanged, this, [this] {
         if (const WId window = m_video->internalWinId()) m_pipeline->setWindowHandle(window);
     });
     // The sink must be done with the window before the window goes.
-    connect(m_video, &VideoOverlayWidget::aboutToBeDestroyed, this, &GStreamerMediaPlayer::resetPipeline);
+    connect(m_video, &EngineVideoWidget::aboutToBeDestroyed, this, &GStreamerMediaPlayer::resetPipeline);
     m_startWatchdog.setSingleShot(true);
     m_startWatchdog.setInterval(kStartTimeoutMs);
     connect(&m_startWatchdog, &QTimer::timeout, this,

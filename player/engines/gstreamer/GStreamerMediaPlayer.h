@@ -7,7 +7,7 @@
 #include "engines/api/MediaPlayerEngine.h"
 
 class PlaybinPipeline;
-class VideoOverlayWidget;
+class EngineVideoWidget;
 
 // Engine 2, the "Media Player" role, on a GStreamer playbin. Play states follow Windows Media Player:
 // 0 undefined (no media), 1 stopped, 2 paused, 3 playing, 8 media ended, 9 transitioning (starting),
@@ -72,7 +72,7 @@ class GStreamerMediaPlayer : public MediaPlayerEngine {
     void placeVideo();
 
     std::unique_ptr<PlaybinPipeline> m_pipeline;
-    QPointer<VideoOverlayWidget> m_video;
+    QPointer<EngineVideoWidget> m_video;
     QTimer m_startWatchdog;
 
     QString m_url;

@@ -38,13 +38,13 @@ std::unique_ptr<MpvEngine> MpvEngine::create(QWidget* parent) {
 }
 
 MpvEngine::MpvEngine(std::unique_ptr<MpvHandle> mpv, QWidget* parent)
-    : m_mpv(std::move(mpv)), m_video(new MpvVideoWidget(parent)) {
+    : m_mpv(std::move(mpv)), m_video(new EngineVideoWidget(parent)) {
     // A direct call: mpv must be done with a native window before the call that destroys it goes on.
-    connect(m_video, &MpvVideoWidget::nativeWindowAboutToGo, this, &MpvEngine::detachVideo);
+    connect(m_video, &EngineVideoWidget::nativeWindowAboutToGo, this, &MpvEngine::detachVideo);
     // A new native window is taken from the event loop, once it is shown: a picture drawn into a window that
     // is not mapped yet is lost, and mpv does not draw a paused one again.
     connect(
-        m_video, &MpvVideoWidget::nativeWindowChanged, this,
+        m_video, &EngineVideoWidget::nativeWindowChanged, this,
         [this] {
             if (m_phase != Phase::Idle && m_video && m_video->internalWinId()) attachVideo();
         },

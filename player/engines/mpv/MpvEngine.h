@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "MpvHandle.h"
-#include "MpvVideoWidget.h"
+#include "engines/api/EngineVideoWidget.h"
 #include "engines/api/RealPlayerEngine.h"
 
 // The "RealPlayer" role on libmpv. The video is drawn into a native child widget; mpv takes no mouse input
@@ -59,7 +59,7 @@ class MpvEngine : public RealPlayerEngine {
     void notifyError(const QString& text);
 
     std::unique_ptr<MpvHandle> m_mpv;
-    QPointer<MpvVideoWidget> m_video;
+    QPointer<EngineVideoWidget> m_video;
     WId m_wid = 0;  // the window mpv's video output draws into; 0 while it draws nowhere
     QString m_source;
     Phase m_phase = Phase::Idle;

@@ -1,10 +1,10 @@
-#include "MpvVideoWidget.h"
+#include "EngineVideoWidget.h"
 
 #include <QEvent>
 #include <QPalette>
 #include <QPlatformSurfaceEvent>
 
-MpvVideoWidget::MpvVideoWidget(QWidget* parent) : QWidget(parent) {
+EngineVideoWidget::EngineVideoWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NativeWindow);
     setAutoFillBackground(true);
     QPalette black = palette();
@@ -13,12 +13,18 @@ MpvVideoWidget::MpvVideoWidget(QWidget* parent) : QWidget(parent) {
 }
 
 // Past this destructor the widget no longer sees its own events, and QWidget's destroys the native window.
-MpvVideoWidget::~MpvVideoWidget() {
+EngineVideoWidget::~EngineVideoWidget() {
     emit nativeWindowAboutToGo();
+    emit aboutToBeDestroyed();
+}
+
+QRect EngineVideoWidget::deviceRect() const {
+    const qreal ratio = devicePixelRatioF();
+    return {0, 0, qRound(width() * ratio), qRound(height() * ratio)};
 }
 
 // The native window's own events reach the widget too, the one before it is destroyed included.
-bool MpvVideoWidget::event(QEvent* event) {
+bool EngineVideoWidget::event(QEvent* event) {
     if (event->type() == QEvent::PlatformSurface &&
         static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
             QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
@@ -27,4 +33,9 @@ bool MpvVideoWidget::event(QEvent* event) {
         emit nativeWindowChanged();
     }
     return QWidget::event(event);
+}
+
+void EngineVideoWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
 }
