@@ -8,7 +8,14 @@ ARGS ?=
 DEPS_STAMP := $(BUILD_DIR)/.deps-installed
 CONFIGURED := $(BUILD_DIR)/CMakeCache.txt
 
-.PHONY: all deps configure build run test bench clean format format-check
+ASAN_DIR ?= build-asan
+# Leaks of the libraries the player uses (Qt, fontconfig, libmpv, GStreamer) that they keep until the process
+# ends are listed in tests/sanitizers/lsan.supp with the reason for each; anything else fails the test.
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps configure build run test test-asan bench clean format format-check
 
 all: build
 
@@ -32,6 +39,12 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure --parallel 2 --timeout 600
 
+# The same tests on a build with AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
+test-asan: $(DEPS_STAMP)
+	cmake -S . -B $(ASAN_DIR) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRUNE_SANITIZE=ON
+	cmake --build $(ASAN_DIR) --parallel
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure --parallel 2 --timeout 900
+
 bench: build
 	$(BUILD_DIR)/bench/kestrune_bench
 
@@ -43,4 +56,4 @@ format-check: $(DEPS_STAMP)
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)
