@@ -32,11 +32,10 @@ QString strReadFileListBlock(const QString& strBlockName, qint32 lngBlockSize) {
         MF block;
         block.setStrFMN(strBlockName);
         block.setLngFS(lngBlockSize);
-        // A block that cannot be opened or mapped is not copied: its list is empty.
-        if (block.OFM() != MF::kNoHandle && block.MFV()) text = block.RF();
-        block.UFV();
-        block.CFM();
+        // A block that cannot be opened is not read, and one made just now holds nothing: its list is empty.
+        if (block.OFM() != MF::kNoHandle && !block.boolCreatedBlock()) text = block.RF();
         createdHere = block.boolCreatedBlock();
+        block.CFM();
     }
     // A name no writer created was made just now, zero-filled, and read as empty. That block is the reader's
     // own and goes again, so no stale block stays behind; a writer's block is its writer's to remove.
@@ -95,9 +94,8 @@ bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint3
         error = QStringLiteral("the block \"%1\" exists already").arg(name);
         return false;
     }
-    if (!block.MFV() || block.WF(text) != size) {
+    if (block.WF(text) != size) {
         error = QStringLiteral("cannot write the block \"%1\"").arg(name);
-        block.UFV();
         block.CFM();
         MF::boolRemoveBlock(name);
         return false;

@@ -27,7 +27,8 @@ CommandMode commandModeOf(const QString& text);
 // Reads the mode, the block name (field 1) and the block size (field 2, decimal, 32 bits). False for a
 // single path, for fewer than three fields and for a size that is not such a number.
 bool boolParseFileListCommand(const QString& text, FileListCommand& command);
-// The block's text: opened, mapped, copied, unmapped and closed in one go. Empty when it cannot be read.
+// The block's text: opened, read through its descriptor and closed in one go, never mapped, so a writer that
+// shrinks its block meanwhile cannot harm the reader. Empty when it cannot be read.
 QString strReadFileListBlock(const QString& strBlockName, qint32 lngBlockSize);
 // The list for BatchAddMovie: index 0 empty, then the text's pieces between separators, empty ones included.
 // The text ends at its first NUL; a text empty up to there (a zero-filled block) lists no files.

@@ -1,0 +1,49 @@
+// Reading a file-list block that its writer does not keep still.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <QCoreApplication>
+
+#include "handover/FileListCommand.h"
+#include "handover/MF.h"
+#include "support/ShrinkingBlock.h"
+
+namespace {
+QString freshName() {
+    static int counter = 0;
+    return QStringLiteral("KestruneRead_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+}
+}  // namespace
+
+// A block shrunk while it is read yields what it still holds, never a crash of the reader.
+TEST(FileListBlockReading, ABlockShrunkWhileItIsReadNeverKillsTheReader) {
+    const QString name = freshName();
+    {
+        qint32 size = 0;
+        QString error;
+        ASSERT_TRUE(boolWriteFileListBlock(name, {QString(4000, u'a')}, size, error));
+        MF reader;
+        reader.setStrFMN(name);
+        reader.setLngFS(size);
+        ASSERT_NE(reader.OFM(), MF::kNoHandle);
+        reader.MFV();
+        const int other = ::shm_open(("/" + name).toUtf8().constData(), O_RDWR, 0);
+        ASSERT_GE(other, 0);
+        ASSERT_EQ(::ftruncate(other, 0), 0);
+        ::close(other);
+        EXPECT_EQ(reader.RF(), QString());
+        MF::boolRemoveBlock(name);
+    }
+
+    const qint32 size = MF::kMaxBlockSize;
+    const QString shrinking = freshName();
+    const ShrinkingBlock block(shrinking, size);
+    ASSERT_TRUE(block.running());
+    for (int i = 0; i < 8; ++i) {
+        bool play = true;
+        // The block holds zeros or nothing at any moment: no files either way.
+        EXPECT_EQ(commandFileList(strFileListCommand(false, shrinking, size), play), QStringList{QString()});
+    }
+}
