@@ -124,8 +124,8 @@ void M1::handOverToRunningPlayer(const QString& strCommandLine) {
         instancechannel::sendStringToInstance(socket, strCommandLine);
         return;
     }
-    // Too long for one record: the path travels as a one-file list block, which the player reads while this
-    // start waits for its answer.
+    // Too long for one record: the path travels whole, whatever it holds, as a one-file list block of this
+    // start's own, which the player reads while this start waits for its answer.
     OutgoingFileList block;
     QString command, error;
     if (block.boolWrite({strCommandLine}, command, error)) {

@@ -44,6 +44,8 @@ QString strReadFileListBlock(const QString& strBlockName, qint32 lngBlockSize) {
 }
 
 QStringList fileListFromBlockText(const QString& text) {
+    if (text.startsWith(kOwnListMark))
+        return QStringList{QString()} + text.mid(kOwnListMark.size()).split(QChar(u'\0'), Qt::KeepEmptyParts);
     const qsizetype end = text.indexOf(QChar(u'\0'));
     const QString listText = end < 0 ? text : text.left(end);
     QStringList list{QString()};
@@ -66,12 +68,12 @@ QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 ln
            kCommandFieldSeparator + QString::number(lngBlockSize);
 }
 
-bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
+namespace {
+bool boolWriteBlockText(const QString& name, const QString& text, qint32& lngFS, QString& error) {
     if (!MF::boolValidName(name)) {
         error = QStringLiteral("\"%1\" cannot name a block").arg(name);
         return false;
     }
-    const QString text = files.join(kFileListSeparator);
     if (text.isEmpty()) {
         error = QStringLiteral("no files to hand over");
         return false;
@@ -102,4 +104,23 @@ bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint3
     }
     lngFS = size;
     return true;
+}
+}  // namespace
+
+bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
+    return boolWriteBlockText(name, files.join(kFileListSeparator), lngFS, error);
+}
+
+bool boolWriteOwnFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
+    if (files.isEmpty()) {
+        error = QStringLiteral("no files to hand over");
+        return false;
+    }
+    for (const QString& file : files) {
+        if (file.contains(QChar(u'\0'))) {
+            error = QStringLiteral("a file name holds a NUL character");
+            return false;
+        }
+    }
+    return boolWriteBlockText(name, kOwnListMark + files.join(QChar(u'\0')), lngFS, error);
 }

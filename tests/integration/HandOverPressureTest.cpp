@@ -31,3 +31,18 @@ TEST_F(HandOverUnderPressure, ABlockShrunkWhileThePlayerReadsItKillsNeitherThePl
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), QStringList{file});
 }
+
+TEST_F(HandOverUnderPressure, ALongPathHoldingTheListSeparatorArrivesWhole) {
+    QString longFolder = dir.path() + QStringLiteral("/a@@_F%D-F_@b");
+    for (int i = 0; longFolder.size() < 1100; ++i)
+        longFolder += QStringLiteral("/folder %1 ").arg(i) + QString(70, u'长');
+    ASSERT_TRUE(QDir().mkpath(longFolder));
+    const QString file = longFolder + QStringLiteral("/clip@@_F%D-F_@.webm");
+    ASSERT_TRUE(QFile::copy(media("clip.webm"), file));
+
+    QProcess* first = start({});
+    ASSERT_TRUE(waitForChannel());
+    EXPECT_EQ(waitForExit(start({file})), 0);
+    ASSERT_EQ(terminate(first), 0);
+    EXPECT_EQ(readStored()->paths(), QStringList{file});
+}

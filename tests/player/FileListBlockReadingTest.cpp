@@ -1,4 +1,5 @@
-// Reading a file-list block that its writer does not keep still.
+// Reading a file-list block that its writer does not keep still, and the lists a start hands over in blocks
+// of its own.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -8,6 +9,7 @@
 
 #include "handover/FileListCommand.h"
 #include "handover/MF.h"
+#include "handover/OutgoingFileList.h"
 #include "support/ShrinkingBlock.h"
 
 namespace {
@@ -45,5 +47,20 @@ TEST(FileListBlockReading, ABlockShrunkWhileItIsReadNeverKillsTheReader) {
         bool play = true;
         // The block holds zeros or nothing at any moment: no files either way.
         EXPECT_EQ(commandFileList(strFileListCommand(false, shrinking, size), play), QStringList{QString()});
+    }
+}
+
+// A start's own blocks carry any path whole; the file manager's blocks keep their separator.
+TEST(FileListBlockReading, TheListsAStartHandsOverKeepPathsHoldingTheSeparatorWhole) {
+    const QString odd = QStringLiteral("/m/a@@_F%D-F_@b.webm");
+    const QString longOne = QLatin1Char('/') + QString(1200, u'长') + QStringLiteral("@@_F%D-F_@/c.webm");
+    for (const QStringList& files :
+         {QStringList{longOne}, QStringList{odd, QStringLiteral("/m/b.ogg"), longOne}}) {
+        OutgoingFileList block;
+        QString command, error;
+        ASSERT_TRUE(block.boolWrite(files, command, error)) << error.toStdString();
+        bool play = false;
+        EXPECT_EQ(commandFileList(command, play), QStringList{QString()} + files);
+        EXPECT_TRUE(play);
     }
 }
