@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdio>
 
 #include "AppLog.h"
 #include "base/Product.h"
@@ -58,6 +59,9 @@ void M1::Main(const QString& strCommandLine) {
         m_boolHandedOver = true;
         return;
     }
+    // Without a folder of the user's own this player runs alone, and says so where it was started.
+    if (!m_instanceLock.strNoChannel().isEmpty())
+        std::fputs(("brandock: " + m_instanceLock.strNoChannel() + '\n').toLocal8Bit().constData(), stderr);
 
     installDesktopServices();
     useChineseLocale();
@@ -76,10 +80,12 @@ void M1::Main(const QString& strCommandLine) {
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
     m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
     // The tray window's channel: later starts reach this player from here on.
-    m_instanceServer =
-        std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
-    if (!m_instanceServer->boolListen(error))
-        qCWarning(lcApp) << "later starts cannot reach this player:" << error;
+    if (m_instanceLock.strNoChannel().isEmpty()) {
+        m_instanceServer =
+            std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
+        if (!m_instanceServer->boolListen(error))
+            qCWarning(lcApp) << "later starts cannot reach this player:" << error;
+    }
 
     enginePreload.reset();
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));

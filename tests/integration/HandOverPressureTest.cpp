@@ -1,5 +1,7 @@
 // The running player stays alive and reachable whatever other processes do to its channel, its folder and
 // the file-list blocks it is handed; real processes on the private X server.
+#include <unistd.h>
+
 #include "PlayerProgramFolder.h"
 #include "handover/FileListCommand.h"
 #include "handover/MF.h"
@@ -45,4 +47,31 @@ TEST_F(HandOverUnderPressure, ALongPathHoldingTheListSeparatorArrivesWhole) {
     EXPECT_EQ(waitForExit(start({file})), 0);
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), QStringList{file});
+}
+
+// Someone else made the player's folder in the temporary folder first: the player keeps its paths to itself.
+TEST_F(HandOverUnderPressure, AFolderThatIsNotTheUsersOwnLeavesThePlayerAloneAndItSaysWhy) {
+    const QString tmp = dir.path() + QStringLiteral("/tmp"), elsewhere = dir.path() + QStringLiteral("/else");
+    ASSERT_TRUE(QDir().mkpath(tmp) && QDir().mkpath(elsewhere));
+    const QString own = tmp + QStringLiteral("/kestrune-%1").arg(::geteuid());
+    ASSERT_TRUE(QFile::link(elsewhere, own));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("TMPDIR"), tmp);
+    QProcess* player = players.emplace_back(std::make_unique<QProcess>()).get();
+    player->setProcessEnvironment(environment);
+    player->start(program, {});
+    QByteArray errors;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            errors += player->readAllStandardError();
+            return errors.contains(QFile::encodeName(own));
+        },
+        15000))
+        << errors.toStdString();
+    EXPECT_EQ(player->state(), QProcess::Running);
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(tmp + QStringLiteral("/play27182831415.lock")));
+    EXPECT_EQ(terminate(player), 0);
 }

@@ -44,6 +44,8 @@ class InstanceMessages : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/runtime")));
+        QFile::setPermissions(dir.path() + QStringLiteral("/runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path() + QStringLiteral("/runtime")));
         for (const char* name : {"a.webm", "b.webm", "c.webm"}) {
             QFile file(dir.path() + QLatin1Char('/') + QLatin1String(name));
