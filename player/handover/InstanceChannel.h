@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <list>
 #include <memory>
+
+#include "ChannelListener.h"
 
 class QLocalSocket;
 
@@ -49,20 +51,28 @@ class InstanceLock {
     QString m_strNoChannel;
 };
 
-// The running player's end of the channel: it reads whole records from any number of senders, hands each
-// string to the handler on the window thread and answers one byte once the handler has returned.
+// The running player's end of the channel: it reads whole records from its senders, hands each string to the
+// handler on the window thread and answers one byte once the handler has returned. It keeps kMaxSenders
+// connections at most: beyond that the one idle longest goes, or the new one when every other is being
+// served, so that no flood of connections can use up the process's descriptors.
 class InstanceServer : public QObject {
     Q_OBJECT
   public:
     using Handler = std::function<void(const QString&)>;
+    static constexpr int kMaxSenders = 64;
 
     explicit InstanceServer(Handler handler, QObject* parent = nullptr);
     bool boolListen(QString& strErrInfo);
-    QString strServerPath() const { return m_server.fullServerName(); }
+    QString strServerPath() const { return m_listener.strPath(); }
 
   private:
+    void takeSender(int descriptor);
+    bool boolDropIdlestSender();
     void readRecords(QLocalSocket* socket);
 
     Handler m_handler;
-    QLocalServer m_server;
+    ChannelListener m_listener;
+    // The connections kept, the one active longest ago first.
+    std::list<QLocalSocket*> m_senders;
+    qint64 m_lngDropped = 0;
 };

@@ -1,10 +1,13 @@
 // The running player stays alive and reachable whatever other processes do to its channel, its folder and
 // the file-list blocks it is handed; real processes on the private X server.
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "PlayerProgramFolder.h"
 #include "handover/FileListCommand.h"
+#include "handover/InstanceChannel.h"
 #include "handover/MF.h"
+#include "support/ChannelClient.h"
 #include "support/ShrinkingBlock.h"
 
 namespace {
@@ -30,6 +33,34 @@ TEST_F(HandOverUnderPressure, ABlockShrunkWhileThePlayerReadsItKillsNeitherThePl
         QTest::qWait(400);  // past the gate
         EXPECT_EQ(waitForExit(start({strFileListCommand(false, name, MF::kMaxBlockSize)})), 0);
     }
+    ASSERT_EQ(terminate(first), 0);
+    EXPECT_EQ(readStored()->paths(), QStringList{file});
+}
+
+TEST_F(HandOverUnderPressure, ThousandsOfConnectionsLeaveTheChannelOpenForTheNextStart) {
+    // The player gets the common limit of 1,024 descriptors; the flood comes from this process.
+    rlimit own{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &own), 0);
+    ASSERT_GE(own.rlim_max, 4096u);
+    rlimit common = own;
+    common.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &common), 0);
+    QProcess* first = start({});
+    rlimit raised = own;
+    raised.rlim_cur = std::max<rlim_t>(own.rlim_cur, 4096);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &raised), 0);
+    ASSERT_TRUE(waitForChannel());
+    {
+        std::vector<std::unique_ptr<ChannelClient>> flood;
+        for (int i = 0; i < 1100; ++i)
+            flood.push_back(std::make_unique<ChannelClient>(instancechannel::strServerPath()));
+        QTest::qWait(500);
+    }
+    ::setrlimit(RLIMIT_NOFILE, &own);
+    EXPECT_TRUE(QFile::exists(instancechannel::strServerPath()));
+
+    const QString file = media("clip.webm");
+    EXPECT_EQ(waitForExit(start({file})), 0);
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), QStringList{file});
 }

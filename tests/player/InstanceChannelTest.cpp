@@ -1,4 +1,4 @@
-// The folder the hand-over channel's files live in.
+// The player's end of the hand-over channel under pressure, and the folder its files live in.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -7,12 +7,61 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 #include <vector>
 
 #include "handover/InstanceChannel.h"
+#include "support/ChannelClient.h"
+#include "support/ExhaustedDescriptors.h"
 
 using namespace instancechannel;
+
+namespace {
+class ChannelUnderPressure : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QString error;
+        ASSERT_TRUE(server.boolListen(error)) << error.toStdString();
+    }
+    QStringList handled;
+    InstanceServer server{[this](const QString& text) { handled << text; }};
+};
+}  // namespace
+
+TEST_F(ChannelUnderPressure, IdleConnectionsBeyondAFewDozenAreDroppedAndTheNextStartIsServed) {
+    std::vector<std::unique_ptr<ChannelClient>> idle;
+    for (int i = 0; i < 300; ++i) {
+        idle.push_back(std::make_unique<ChannelClient>(strServerPath()));
+        ASSERT_TRUE(idle.back()->connected()) << i;
+    }
+    const auto open = [&] {
+        return std::count_if(idle.begin(), idle.end(), [](auto& c) { return !c->closedByPlayer(); });
+    };
+    (void)QTest::qWaitFor([&] { return open() <= 64; }, 5000);
+    EXPECT_LE(open(), 64);
+    EXPECT_FALSE(idle.back()->closedByPlayer());  // the oldest go first
+    EXPECT_TRUE(idle.front()->closedByPlayer());
+
+    ChannelClient start(strServerPath());
+    EXPECT_TRUE(start.send(QStringLiteral("-SMF")));
+    EXPECT_EQ(handled, QStringList{QStringLiteral("-SMF")});
+}
+
+TEST_F(ChannelUnderPressure, OutOfDescriptorsTheChannelKeepsItsSocketAndServesTheStartsThatWaited) {
+    ChannelClient waiting(strServerPath());
+    ASSERT_TRUE(waiting.post(QStringLiteral("/m/a.webm")));
+    {
+        ExhaustedDescriptors none;
+        ASSERT_GT(none.count(), 0);
+        QTest::qWait(300);  // the channel cannot take the connection meanwhile
+        EXPECT_TRUE(QFileInfo::exists(strServerPath()));
+    }
+    EXPECT_TRUE(waiting.waitForAnswer());
+    ChannelClient later(strServerPath());
+    EXPECT_TRUE(later.send(QStringLiteral("/m/b.webm")));
+    EXPECT_EQ(handled, (QStringList{QStringLiteral("/m/a.webm"), QStringLiteral("/m/b.webm")}));
+}
 
 namespace {
 // A start without a usable XDG_RUNTIME_DIR, in a temporary folder of the test's own.
