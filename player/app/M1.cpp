@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdio>
 
 #include "AppLog.h"
 #include "base/Product.h"
@@ -58,6 +59,9 @@ void M1::Main(const QString& strCommandLine) {
         m_boolHandedOver = true;
         return;
     }
+    // Without a folder of the user's own this player runs alone, and says so where it was started.
+    if (!m_instanceLock.strNoChannel().isEmpty())
+        std::fputs(("brandock: " + m_instanceLock.strNoChannel() + '\n').toLocal8Bit().constData(), stderr);
 
     installDesktopServices();
     useChineseLocale();
@@ -76,10 +80,12 @@ void M1::Main(const QString& strCommandLine) {
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
     m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
     // The tray window's channel: later starts reach this player from here on.
-    m_instanceServer =
-        std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
-    if (!m_instanceServer->boolListen(error))
-        qCWarning(lcApp) << "later starts cannot reach this player:" << error;
+    if (m_instanceLock.strNoChannel().isEmpty()) {
+        m_instanceServer =
+            std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
+        if (!m_instanceServer->boolListen(error))
+            qCWarning(lcApp) << "later starts cannot reach this player:" << error;
+    }
 
     enginePreload.reset();
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
@@ -124,8 +130,8 @@ void M1::handOverToRunningPlayer(const QString& strCommandLine) {
         instancechannel::sendStringToInstance(socket, strCommandLine);
         return;
     }
-    // Too long for one record: the path travels as a one-file list block, which the player reads while this
-    // start waits for its answer.
+    // Too long for one record: the path travels whole, whatever it holds, as a one-file list block of this
+    // start's own, which the player reads while this start waits for its answer.
     OutgoingFileList block;
     QString command, error;
     if (block.boolWrite({strCommandLine}, command, error)) {

@@ -32,11 +32,10 @@ QString strReadFileListBlock(const QString& strBlockName, qint32 lngBlockSize) {
         MF block;
         block.setStrFMN(strBlockName);
         block.setLngFS(lngBlockSize);
-        // A block that cannot be opened or mapped is not copied: its list is empty.
-        if (block.OFM() != MF::kNoHandle && block.MFV()) text = block.RF();
-        block.UFV();
-        block.CFM();
+        // A block that cannot be opened is not read, and one made just now holds nothing: its list is empty.
+        if (block.OFM() != MF::kNoHandle && !block.boolCreatedBlock()) text = block.RF();
         createdHere = block.boolCreatedBlock();
+        block.CFM();
     }
     // A name no writer created was made just now, zero-filled, and read as empty. That block is the reader's
     // own and goes again, so no stale block stays behind; a writer's block is its writer's to remove.
@@ -45,6 +44,8 @@ QString strReadFileListBlock(const QString& strBlockName, qint32 lngBlockSize) {
 }
 
 QStringList fileListFromBlockText(const QString& text) {
+    if (text.startsWith(kOwnListMark))
+        return QStringList{QString()} + text.mid(kOwnListMark.size()).split(QChar(u'\0'), Qt::KeepEmptyParts);
     const qsizetype end = text.indexOf(QChar(u'\0'));
     const QString listText = end < 0 ? text : text.left(end);
     QStringList list{QString()};
@@ -67,12 +68,12 @@ QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 ln
            kCommandFieldSeparator + QString::number(lngBlockSize);
 }
 
-bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
+namespace {
+bool boolWriteBlockText(const QString& name, const QString& text, qint32& lngFS, QString& error) {
     if (!MF::boolValidName(name)) {
         error = QStringLiteral("\"%1\" cannot name a block").arg(name);
         return false;
     }
-    const QString text = files.join(kFileListSeparator);
     if (text.isEmpty()) {
         error = QStringLiteral("no files to hand over");
         return false;
@@ -95,13 +96,31 @@ bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint3
         error = QStringLiteral("the block \"%1\" exists already").arg(name);
         return false;
     }
-    if (!block.MFV() || block.WF(text) != size) {
+    if (block.WF(text) != size) {
         error = QStringLiteral("cannot write the block \"%1\"").arg(name);
-        block.UFV();
         block.CFM();
         MF::boolRemoveBlock(name);
         return false;
     }
     lngFS = size;
     return true;
+}
+}  // namespace
+
+bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
+    return boolWriteBlockText(name, files.join(kFileListSeparator), lngFS, error);
+}
+
+bool boolWriteOwnFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
+    if (files.isEmpty()) {
+        error = QStringLiteral("no files to hand over");
+        return false;
+    }
+    for (const QString& file : files) {
+        if (file.contains(QChar(u'\0'))) {
+            error = QStringLiteral("a file name holds a NUL character");
+            return false;
+        }
+    }
+    return boolWriteBlockText(name, kOwnListMark + files.join(QChar(u'\0')), lngFS, error);
 }

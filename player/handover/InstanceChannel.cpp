@@ -1,10 +1,13 @@
 #include "InstanceChannel.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 
 #include "HandoverLog.h"
 #include "InstanceRecord.h"
@@ -14,24 +17,48 @@ const char kHandled = 1;
 const char* const kBusy = "handlingRecord";
 // A sender that stalls in the middle of a record is dropped after this long.
 constexpr int kIdleSenderMs = 10000;
+
+// A folder (not a link) that this user owns and nobody else may enter.
+bool boolPrivateFolder(const QByteArray& path) {
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+           (info.st_mode & 07777) == S_IRWXU;
+}
+
+QString strInFolder(const QString& folder, const char* suffix) {
+    if (folder.isEmpty()) return {};
+    return folder + QLatin1Char('/') + QLatin1String(instancechannel::kInstanceCaption) +
+           QLatin1String(suffix);
+}
 }  // namespace
 
 namespace instancechannel {
 
-QString strRuntimeFolder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    QDir().mkpath(folder);
-    return folder;
+QString strRuntimeFolder(QString* strErrInfo) {
+    const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    if (QDir::isAbsolutePath(runtime) && boolPrivateFolder(QFile::encodeName(runtime))) return runtime;
+
+    const QString folder = QDir::tempPath() + QStringLiteral("/kestrune-%1").arg(::geteuid());
+    const QByteArray path = QFile::encodeName(folder);
+    // Made here: its mode is set whatever the umask left of it.
+    if (::mkdir(path.constData(), S_IRWXU) == 0) ::chmod(path.constData(), S_IRWXU);
+    if (boolPrivateFolder(path)) return folder;
+    if (strErrInfo) {
+        *strErrInfo = QStringLiteral(
+                          "%1 is not a private folder of this user (it must be a folder, not a link, "
+                          "owned by the user with mode 0700): later starts cannot hand their files "
+                          "to this player")
+                          .arg(folder);
+    }
+    return {};
 }
 
 QString strLockFilePath() {
-    return strRuntimeFolder() + QLatin1Char('/') + QLatin1String(kInstanceCaption) + QStringLiteral(".lock");
+    return strInFolder(strRuntimeFolder(), ".lock");
 }
 
 QString strServerPath() {
-    return strRuntimeFolder() + QLatin1Char('/') + QLatin1String(kInstanceCaption) +
-           QStringLiteral(".socket");
+    return strInFolder(strRuntimeFolder(), ".socket");
 }
 
 bool sendStringToInstance(QLocalSocket& socket, const QString& text) {
@@ -47,44 +74,85 @@ bool sendStringToInstance(QLocalSocket& socket, const QString& text) {
 
 }  // namespace instancechannel
 
-InstanceLock::InstanceLock() : m_lock(instancechannel::strLockFilePath()) {
-    // A lock left by a player that died is taken over at once: only a live player holds it.
-    m_lock.setStaleLockTime(0);
+bool InstanceLock::boolAcquire() {
+    m_strNoChannel.clear();
+    const QString folder = instancechannel::strRuntimeFolder(&m_strNoChannel);
+    if (!folder.isEmpty()) {
+        m_lock = std::make_unique<QLockFile>(strInFolder(folder, ".lock"));
+        // A lock left by a player that died is taken over at once: only a live player holds it.
+        m_lock->setStaleLockTime(0);
+        if (m_lock->tryLock(0)) return true;
+        if (m_lock->error() == QLockFile::LockFailedError) return false;
+        m_strNoChannel = QStringLiteral("cannot make the lock file in %1").arg(folder);
+        m_lock.reset();
+    }
+    qCWarning(lcHandover).noquote() << m_strNoChannel;
+    return true;
 }
 
-bool InstanceLock::boolAcquire() {
-    return m_lock.tryLock(0);
+void InstanceLock::release() {
+    if (m_lock) m_lock->unlock();
 }
 
 InstanceServer::InstanceServer(Handler handler, QObject* parent)
-    : QObject(parent), m_handler(std::move(handler)) {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            auto* idle = new QTimer(socket);
-            idle->setSingleShot(true);
-            idle->setInterval(kIdleSenderMs);
-            connect(idle, &QTimer::timeout, socket, [socket] {
-                qCInfo(lcHandover) << "a later start stalled in the middle of its record; dropped";
-                socket->abort();
-            });
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket, idle] {
-                idle->start();
-                readRecords(socket);
-            });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            idle->start();
-            readRecords(socket);
-        }
-    });
-}
+    : QObject(parent), m_handler(std::move(handler)), m_listener([this](int fd) { takeSender(fd); }) {}
 
 bool InstanceServer::boolListen(QString& strErrInfo) {
-    // Only the holder of the instance lock listens, so a socket file found here is a dead player's.
-    QLocalServer::removeServer(instancechannel::strServerPath());
-    if (m_server.listen(instancechannel::strServerPath())) return true;
-    strErrInfo = m_server.errorString();
-    return false;
+    const QString path = instancechannel::strServerPath();
+    if (path.isEmpty()) {
+        instancechannel::strRuntimeFolder(&strErrInfo);
+        return false;
+    }
+    return m_listener.boolListen(path, strErrInfo);
+}
+
+void InstanceServer::takeSender(int descriptor) {
+    if (static_cast<int>(m_senders.size()) >= kMaxSenders && !boolDropIdlestSender()) {
+        qCInfo(lcHandover) << "a later start was turned away: every connection is being served";
+        ::close(descriptor);
+        return;
+    }
+    auto* socket = new QLocalSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        ::close(descriptor);
+        delete socket;
+        return;
+    }
+    m_senders.push_back(socket);
+    auto* idle = new QTimer(socket);
+    idle->setSingleShot(true);
+    idle->setInterval(kIdleSenderMs);
+    connect(idle, &QTimer::timeout, socket, [socket] {
+        qCInfo(lcHandover) << "a later start stalled in the middle of its record; dropped";
+        socket->abort();
+    });
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, idle] {
+        idle->start();
+        m_senders.remove(socket);
+        m_senders.push_back(socket);
+        readRecords(socket);
+    });
+    connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+        m_senders.remove(socket);
+        socket->deleteLater();
+    });
+    connect(socket, &QObject::destroyed, this, [this, socket] { m_senders.remove(socket); });
+    idle->start();
+}
+
+bool InstanceServer::boolDropIdlestSender() {
+    const auto idlest = std::find_if(m_senders.begin(), m_senders.end(),
+                                     [](QLocalSocket* socket) { return !socket->property(kBusy).toBool(); });
+    if (idlest == m_senders.end()) return false;
+    QLocalSocket* socket = *idlest;
+    m_senders.erase(idlest);
+    // Logged at the 1st, 2nd, 4th, 8th... drop: a flood does not flood the log.
+    ++m_lngDropped;
+    if ((m_lngDropped & (m_lngDropped - 1)) == 0)
+        qCInfo(lcHandover) << "too many later starts at once; idle ones dropped so far:" << m_lngDropped;
+    socket->abort();
+    socket->deleteLater();
+    return true;
 }
 
 // A handler may open a dialog and so run a nested event loop; the records of one sender are still handled

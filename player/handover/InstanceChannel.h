@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <list>
 #include <memory>
+
+#include "ChannelListener.h"
 
 class QLocalSocket;
 
@@ -16,8 +18,12 @@ namespace instancechannel {
 
 inline constexpr const char* kInstanceCaption = "play27182831415";
 
-// The user's runtime folder (XDG_RUNTIME_DIR, private to the user); the channel's files live there.
-QString strRuntimeFolder();
+// The folder of the lock and the socket, which must be the user's alone: XDG_RUNTIME_DIR when it is a
+// folder (not a link) that the user owns with mode 0700, else "kestrune-<uid>" in the temporary folder, made
+// with mode 0700 when missing. Empty, with the reason in strErrInfo, when that folder is there and is not
+// such a folder: the channel's files never go where another user could have put something first.
+QString strRuntimeFolder(QString* strErrInfo = nullptr);
+// Both empty without a runtime folder.
 QString strLockFilePath();
 QString strServerPath();
 
@@ -30,31 +36,43 @@ bool sendStringToInstance(QLocalSocket& socket, const QString& text);
 
 }  // namespace instancechannel
 
-// The previous-instance test: true when this process holds the lock, false when another player does.
+// The previous-instance test.
 class InstanceLock {
   public:
-    InstanceLock();
+    // True when this process is the player: it holds the lock, or there is no runtime folder to hold one in
+    // (strNoChannel() then says why: this player runs alone, and later starts cannot reach it). False when
+    // another player holds the lock.
     bool boolAcquire();
-    void release() { m_lock.unlock(); }
+    void release();
+    const QString& strNoChannel() const { return m_strNoChannel; }
 
   private:
-    QLockFile m_lock;
+    std::unique_ptr<QLockFile> m_lock;
+    QString m_strNoChannel;
 };
 
-// The running player's end of the channel: it reads whole records from any number of senders, hands each
-// string to the handler on the window thread and answers one byte once the handler has returned.
+// The running player's end of the channel: it reads whole records from its senders, hands each string to the
+// handler on the window thread and answers one byte once the handler has returned. It keeps kMaxSenders
+// connections at most: beyond that the one idle longest goes, or the new one when every other is being
+// served, so that no flood of connections can use up the process's descriptors.
 class InstanceServer : public QObject {
     Q_OBJECT
   public:
     using Handler = std::function<void(const QString&)>;
+    static constexpr int kMaxSenders = 64;
 
     explicit InstanceServer(Handler handler, QObject* parent = nullptr);
     bool boolListen(QString& strErrInfo);
-    QString strServerPath() const { return m_server.fullServerName(); }
+    QString strServerPath() const { return m_listener.strPath(); }
 
   private:
+    void takeSender(int descriptor);
+    bool boolDropIdlestSender();
     void readRecords(QLocalSocket* socket);
 
     Handler m_handler;
-    QLocalServer m_server;
+    ChannelListener m_listener;
+    // The connections kept, the one active longest ago first.
+    std::list<QLocalSocket*> m_senders;
+    qint64 m_lngDropped = 0;
 };

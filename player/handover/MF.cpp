@@ -17,6 +17,13 @@ QByteArray shmName(const QString& name) {
 bool sizeInRange(qint32 size) {
     return size >= 0 && size <= MF::kMaxBlockSize;
 }
+
+// What the block holds now, at most kMaxBlockSize bytes; 0 when that cannot be told.
+qint64 realSize(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_size <= 0) return 0;
+    return std::min<qint64>(info.st_size, MF::kMaxBlockSize);
+}
 }  // namespace
 
 MF::~MF() {
@@ -73,11 +80,9 @@ int MF::OFM() {
 void* MF::MFV() {
     if (m_lngViewAddress) return m_lngViewAddress;
     if (m_lngMapHandle == kNoHandle) return nullptr;
-    // The view covers what the block really holds, not what lngFS says it holds. The block belongs to its
-    // writer, who keeps it at that size until the reader is done with it.
-    struct stat info {};
-    if (::fstat(m_lngMapHandle, &info) != 0 || info.st_size <= 0) return nullptr;
-    const std::size_t size = static_cast<std::size_t>(std::min<off_t>(info.st_size, kMaxBlockSize));
+    // The view covers what the block really holds, not what lngFS says it holds.
+    const auto size = static_cast<std::size_t>(realSize(m_lngMapHandle));
+    if (size == 0) return nullptr;
     void* view = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, m_lngMapHandle, 0);
     if (view == MAP_FAILED) return nullptr;
     m_lngViewAddress = view;
@@ -86,18 +91,36 @@ void* MF::MFV() {
 }
 
 QString MF::RF() const {
-    if (!m_lngViewAddress || !sizeInRange(m_lngFS)) return {};
-    const std::size_t units = std::min<std::size_t>(static_cast<std::size_t>(m_lngFS), m_viewSize) / 2;
-    QString text(static_cast<qsizetype>(units), Qt::Uninitialized);
-    qFromLittleEndian<quint16>(m_lngViewAddress, static_cast<qsizetype>(units), text.data());
+    if (m_lngMapHandle == kNoHandle || !sizeInRange(m_lngFS)) return {};
+    const qint64 size = std::min<qint64>(m_lngFS, realSize(m_lngMapHandle));
+    QByteArray bytes(size, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < size) {
+        const ssize_t n =
+            ::pread(m_lngMapHandle, bytes.data() + got, static_cast<std::size_t>(size - got), got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // the block ends here now
+        got += n;
+    }
+    QString text(static_cast<qsizetype>(got / 2), Qt::Uninitialized);
+    qFromLittleEndian<quint16>(bytes.constData(), text.size(), text.data());
     return text;
 }
 
 qint64 MF::WF(const QString& text) {
-    if (!m_lngViewAddress) return 0;
-    const std::size_t units = std::min<std::size_t>(static_cast<std::size_t>(text.size()), m_viewSize / 2);
-    qToLittleEndian<quint16>(text.utf16(), static_cast<qsizetype>(units), m_lngViewAddress);
-    return static_cast<qint64>(units * 2);
+    if (m_lngMapHandle == kNoHandle) return 0;
+    const qint64 units = std::min<qint64>(text.size(), realSize(m_lngMapHandle) / 2);
+    QByteArray bytes(units * 2, Qt::Uninitialized);
+    qToLittleEndian<quint16>(text.utf16(), units, bytes.data());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::pwrite(m_lngMapHandle, bytes.constData() + written,
+                                   static_cast<std::size_t>(bytes.size() - written), written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        written += n;
+    }
+    return written / 2 * 2;
 }
 
 bool MF::UFV() {

@@ -8,8 +8,9 @@
 // or one writer: set strFMN and lngFS, then OFM, MFV, RF or WF, UFV, CFM.
 //
 // OFM opens the block, creating it with lngFS zero bytes when nobody has (a name nobody created thus reads
-// as an empty list). A block this object creates is the user's alone (mode 0600). The view always covers the
-// object's real size, whatever lngFS claims, so neither RF nor WF ever touches memory past the block's end.
+// as an empty list). A block this object creates is the user's alone (mode 0600). RF and WF go through the
+// block's descriptor, not through a view: the block belongs to its writer, who may shrink it at any moment,
+// and memory of a mapping that the block no longer backs kills whoever touches it.
 class MF {
   public:
     // The handle OFM answers when the block cannot be opened; descriptors of opened blocks are never 0.
@@ -30,13 +31,15 @@ class MF {
     // Opens or creates the block; answers its descriptor, kNoHandle on failure (bad name, a missing block
     // with a size of 0, a negative size or one above kMaxBlockSize, or the system refusing).
     int OFM();
-    // Maps the whole block (at most kMaxBlockSize bytes) for reading and writing; nullptr on failure.
+    // Maps the whole block (at most kMaxBlockSize bytes) for reading and writing; nullptr on failure. Only
+    // for a block whose size nobody else changes: RF and WF do not need it.
     void* MFV();
-    // The block's first min(lngFS, mapped size) bytes as UTF-16LE text (an odd last byte is dropped); empty
-    // without a view or for a size that is negative or above kMaxBlockSize.
+    // The block's first min(lngFS, real size) bytes as UTF-16LE text (an odd last byte is dropped), as they
+    // are when read: a block shrunk meanwhile yields what it still holds. Empty without an open block or for
+    // a size that is negative or above kMaxBlockSize.
     QString RF() const;
-    // Writes the text's UTF-16LE code units to the start of the view, as many whole units as fit; answers the
-    // number of bytes written.
+    // Writes the text's UTF-16LE code units to the start of the block, as many whole units as its real size
+    // holds; answers the number of bytes written.
     qint64 WF(const QString& text);
     bool UFV();
     bool CFM();

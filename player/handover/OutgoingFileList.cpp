@@ -13,7 +13,7 @@ bool OutgoingFileList::boolWrite(const QStringList& files, QString& strCommand, 
     m_strBlockName = QStringLiteral("KestruneHO_%1").arg(QCoreApplication::applicationPid());
     MF::boolRemoveBlock(m_strBlockName);  // left behind by a start that died with this process id
     qint32 lngFS = 0;
-    if (!boolWriteFileListBlock(m_strBlockName, files, lngFS, strErrInfo)) return false;
+    if (!boolWriteOwnFileListBlock(m_strBlockName, files, lngFS, strErrInfo)) return false;
     strCommand = strFileListCommand(true, m_strBlockName, lngFS);
     return true;
 }

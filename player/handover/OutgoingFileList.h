@@ -14,8 +14,8 @@ class OutgoingFileList {
     OutgoingFileList(const OutgoingFileList&) = delete;
     OutgoingFileList& operator=(const OutgoingFileList&) = delete;
 
-    // Writes the block; the command adds the files and plays the first. False, with the reason, when the
-    // block cannot be made.
+    // Writes the block, which carries every path whole, whatever it holds; the command adds the files and
+    // plays the first. False, with the reason, when the block cannot be made.
     bool boolWrite(const QStringList& files, QString& strCommand, QString& strErrInfo);
 
   private:
