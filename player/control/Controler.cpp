@@ -76,8 +76,15 @@ void Controler::exitSys() {
 void Controler::finishExit() {
     if (m_frmScreen) m_frmScreen->hideScreen();
     if (m_frmHide) m_frmHide->unloadTray();
-    if (m_objSysConfig) m_objSysConfig->boolSaveData();
-    if (m_boolKeepListAtExit && m_objPlayList) {
+    // What could not be read at start-up stays in the file as it is: the defaults would take its place.
+    if (m_objSysConfig && m_objSysConfig->boolLoadFailed()) {
+        qCInfo(lcControl) << "settings not stored: the stored ones could not be read at start-up";
+    } else if (m_objSysConfig) {
+        m_objSysConfig->boolSaveData();
+    }
+    if (m_boolKeepListAtExit && m_objPlayList && m_objPlayList->boolLoadFailed()) {
+        qCInfo(lcControl) << "play list not stored: the stored one could not be read at start-up";
+    } else if (m_boolKeepListAtExit && m_objPlayList) {
         QString error;
         if (!m_objPlayList->boolSavePlayListToPLDB(error))
             qCWarning(lcControl) << "play list not stored:" << error;
