@@ -67,6 +67,9 @@ void M1::Main(const QString& strCommandLine) {
     if (!settingsdb::boolCreateIfMissing(m_strProgramFolder, error))
         qCWarning(lcApp) << "settings database not created:" << error;
     const QString databasePath = settingsdb::strPathInProgramFolder(m_strProgramFolder);
+    // A file that is empty or lacks a table would lose every session's list and settings.
+    if (!settingsdb::boolAddMissingTables(databasePath, error))
+        qCWarning(lcApp) << "settings database not checked for missing tables:" << error;
 
     m_objPlayList = std::make_unique<PlayList>();
     m_objPlayList->setStrPLDBFilePath(databasePath);
