@@ -204,7 +204,7 @@ void M1::exitOnTerminationRequests() {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(terminationPipe[0], &byte, 1);
         notifier->setEnabled(false);
-        if (m_objControler) m_objControler->exitSys();
+        if (m_objControler) m_objControler->exitSys(Controler::ExitCause::SessionEnd);
     });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;
@@ -213,7 +213,7 @@ void M1::exitOnTerminationRequests() {
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
     if (auto* guiApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(guiApp, &QGuiApplication::commitDataRequest, this, [this] {
-            if (m_objControler) m_objControler->exitSys();
+            if (m_objControler) m_objControler->exitSys(Controler::ExitCause::SessionEnd);
         });
     }
 }
