@@ -1,11 +1,11 @@
 #include "Controler.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
 
 #include "ControlLog.h"
+#include "base/FileSystemNames.h"
 #include "base/Rounding.h"
 #include "base/TextHelpers.h"
 #include "model/PlayList.h"
@@ -199,7 +199,7 @@ qint64 Controler::lngCurrentPlayItemLen() const {
 
 MoviePtr Controler::AddAMovieToPL(const QString& strPath, MoviePtr& objListResult) {
     const bool acceptable =
-        strPath.contains(QLatin1String("http"), Qt::CaseInsensitive) || QFileInfo(strPath).isFile();
+        strPath.contains(QLatin1String("http"), Qt::CaseInsensitive) || boolIsFileOnDisk(strPath);
     if (!acceptable) return nullptr;
     auto movie = std::make_shared<Movie>();
     movie->strFileName = strFileNameOfPath(strPath);
