@@ -9,13 +9,8 @@
 
 namespace bytenames {
 
-QByteArray makeFolder(const QByteArray& path) {
-    ::mkdir(path.constData(), 0700);
-    return path;
-}
-
 QByteArray copyUnder(const QString& source, const QByteArray& folder, const QByteArray& name) {
-    makeFolder(folder);
+    ::mkdir(folder.constData(), 0700);
     const QByteArray path = folder + '/' + name;
     QFile in(source);
     in.open(QIODevice::ReadOnly);

@@ -16,7 +16,6 @@ inline const QByteArray kGbkChinese = QByteArrayLiteral("\xd6\xd0\xce\xc4");
 // Makes the folder and copies the file there under the name (an empty source gives an empty file); answers
 // the new path.
 QByteArray copyUnder(const QString& source, const QByteArray& folder, const QByteArray& name);
-QByteArray makeFolder(const QByteArray& path);
 
 // The player's text for a path whose bytes above 0x7F are no part of valid UTF-8 (as the names above): each
 // such byte stands as the character U+DC00 + byte.
