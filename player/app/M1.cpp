@@ -17,6 +17,7 @@
 #include "forms/ChineseLocale.h"
 #include "forms/ControlerWiring.h"
 #include "forms/FileAdding.h"
+#include "forms/frmMsgBox.h"
 #include "handover/FileListCommand.h"
 #include "handover/InstanceChannel.h"
 #include "handover/InstanceRecord.h"
@@ -70,6 +71,9 @@ void M1::Main(const QString& strCommandLine) {
     if (!settingsdb::boolCreateIfMissing(m_strProgramFolder, error))
         qCWarning(lcApp) << "settings database not created:" << error;
     const QString databasePath = settingsdb::strPathInProgramFolder(m_strProgramFolder);
+    // A file that is empty or lacks a table would lose every session's list and settings.
+    if (!settingsdb::boolAddMissingTables(databasePath, error))
+        qCWarning(lcApp) << "settings database not checked for missing tables:" << error;
 
     m_objPlayList = std::make_unique<PlayList>();
     m_objPlayList->setStrPLDBFilePath(databasePath);
@@ -116,7 +120,22 @@ void M1::Main(const QString& strCommandLine) {
     }
     m_frmMain->setFaceBySysConfigPara();
     m_boolSysReady = true;
+    noteWhatWasNotRead();
     if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
+}
+
+// Settings or a list that could not be read stay in the file as they are, and the session's changes to them
+// are not stored at exit: the user learns it once the panel is up, without start-up waiting for them.
+void M1::noteWhatWasNotRead() {
+    QStringList unread;
+    if (m_objControler->objSysConfig()->boolLoadFailed()) unread << QStringLiteral("运行参数");
+    if (m_objPlayList->boolLoadFailed()) unread << QStringLiteral("播放列表");
+    if (unread.isEmpty()) return;
+    const QString note = QStringLiteral(
+                             "无法读取保存的%1：设置数据库正被其他程序使用，或已经损坏。\n"
+                             "保存的%1保持原样，本次运行中对它们的改动在退出时不会保存。")
+                             .arg(unread.join(QStringLiteral("和")));
+    QTimer::singleShot(0, m_frmMain.get(), [this, note] { frmMsgBox::openNote(m_frmMain.get(), note); });
 }
 
 void M1::handOverToRunningPlayer(const QString& strCommandLine) {
@@ -191,7 +210,7 @@ void M1::exitOnTerminationRequests() {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(terminationPipe[0], &byte, 1);
         notifier->setEnabled(false);
-        if (m_objControler) m_objControler->exitSys();
+        if (m_objControler) m_objControler->exitSys(Controler::ExitCause::SessionEnd);
     });
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;
@@ -200,7 +219,7 @@ void M1::exitOnTerminationRequests() {
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
     if (auto* guiApp = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(guiApp, &QGuiApplication::commitDataRequest, this, [this] {
-            if (m_objControler) m_objControler->exitSys();
+            if (m_objControler) m_objControler->exitSys(Controler::ExitCause::SessionEnd);
         });
     }
 }

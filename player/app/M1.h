@@ -52,6 +52,7 @@ class M1 : public QObject {
 
   private:
     void handOverToRunningPlayer(const QString& strCommandLine);
+    void noteWhatWasNotRead();
 
     QString m_strProgramFolder;
     QString m_strAssocConfigPath;

@@ -1,8 +1,6 @@
 #include "StartRequest.h"
 
-#include <QDir>
-#include <QFileInfo>
-
+#include "base/FileSystemNames.h"
 #include "base/Product.h"
 #include "handover/FileListCommand.h"
 
@@ -12,7 +10,7 @@ bool isAddress(const QString& text) {
 }
 
 QString absoluteIn(const QString& folder, const QString& path) {
-    return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
+    return strAbsolutePathIn(folder, path);
 }
 }  // namespace
 
@@ -20,7 +18,7 @@ StartRequest startRequestOf(const QStringList& arguments, const QString& working
     StartRequest request;
     if (arguments.isEmpty()) return request;
     const QString whole = arguments.join(QLatin1Char(' '));
-    const bool wholeExists = QFileInfo::exists(absoluteIn(workingFolder, whole));
+    const bool wholeExists = boolExistsOnDisk(absoluteIn(workingFolder, whole));
     if (arguments.size() == 1 && !wholeExists) {
         if (whole == QLatin1String("--help") || whole == QLatin1String("-h")) {
             request.action = StartRequest::Action::PrintUsage;
@@ -38,7 +36,7 @@ StartRequest startRequestOf(const QStringList& arguments, const QString& working
     for (const QString& argument : arguments) {
         if (isAddress(argument)) {
             request.files << argument;
-        } else if (QFileInfo(absoluteIn(workingFolder, argument)).isFile()) {
+        } else if (boolIsFileOnDisk(absoluteIn(workingFolder, argument))) {
             request.files << absoluteIn(workingFolder, argument);
         } else {
             request.notFound << argument;

@@ -18,8 +18,9 @@ struct StartRequest {
     QStringList notFound;
 };
 
-// Reads the arguments (without the program) against the folder they were given in. "--help"/"-h" and
-// "--version" ask for the usage or the version, unless a file of that name exists.
+// Reads the arguments (without the program) against the folder they were given in, both as the player's
+// texts for file-system bytes (base/FileSystemNames.h). "--help"/"-h" and "--version" ask for the usage or
+// the version, unless a file of that name exists.
 StartRequest startRequestOf(const QStringList& arguments, const QString& workingFolder);
 
 // The texts "--help" and "--version" print.

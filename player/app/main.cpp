@@ -1,24 +1,32 @@
 // Brandock, the player.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QStringList>
 #include <clocale>
 
 #include "M1.h"
 #include "StartRequest.h"
+#include "base/FileSystemNames.h"
 #include "base/ProgramPaths.h"
 #include "handover/OutgoingFileList.h"
 
 namespace {
+// Paths in the texts go out as the bytes they came in as.
 void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(bytesForFileSystem(text).constData(), stream);
+}
+
+// The arguments after the program's own name, byte for byte: Qt's arguments() would put U+FFFD in place of
+// a name's bytes that are not UTF-8.
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << strFromFileSystemBytes(QByteArray(argv[i]));
+    return arguments;
 }
 
 // --help and --version answer on the terminal, before anything needs a display.
 bool boolAnsweredOnTheTerminal(int argc, char* argv[]) {
     if (argc != 2) return false;
-    const StartRequest request = startRequestOf({QFile::decodeName(argv[1])}, QDir::currentPath());
+    const StartRequest request = startRequestOf(argumentsOf(argc, argv), strCurrentFolder());
     if (request.action == StartRequest::Action::Start) return false;
     print(stdout, request.action == StartRequest::Action::PrintUsage ? strUsageText() : strVersionText());
     return true;
@@ -36,7 +44,8 @@ int main(int argc, char* argv[]) {
     M1 m1(strProgramFolder());
     m1.exitOnTerminationRequests();
     {
-        const StartRequest request = startRequestOf(app.arguments().mid(1), QDir::currentPath());
+        // QApplication has taken its own options out of argv.
+        const StartRequest request = startRequestOf(argumentsOf(argc, argv), strCurrentFolder());
         for (const QString& missing : request.notFound)
             print(stderr, QStringLiteral("brandock: 找不到文件: %1\n").arg(missing));
         // Several files travel in a block of this start's own, read by the player before Main returns.

@@ -1,11 +1,11 @@
 #include "Controler.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
 
 #include "ControlLog.h"
+#include "base/FileSystemNames.h"
 #include "base/Rounding.h"
 #include "base/TextHelpers.h"
 #include "model/PlayList.h"
@@ -58,8 +58,13 @@ void Controler::reportFace(FaceState state) {
 
 // ---- Exit -----------------------------------------------------------------------------------------------
 
-void Controler::exitSys() {
-    if (m_boolShuttingDown) return;
+void Controler::exitSys(ExitCause cause) {
+    if (cause == ExitCause::SessionEnd) m_exitCause = cause;
+    if (m_boolShuttingDown) {
+        // Nobody will close the exit's note once the session ends.
+        if (cause == ExitCause::SessionEnd && m_boolExitNoteUp) endProcess();
+        return;
+    }
     m_boolShuttingDown = true;
     m_boolKeepListAtExit = m_objSysConfig && m_objSysConfig->boolSavePlayList();
     if (m_frmMain) {
@@ -76,12 +81,35 @@ void Controler::exitSys() {
 void Controler::finishExit() {
     if (m_frmScreen) m_frmScreen->hideScreen();
     if (m_frmHide) m_frmHide->unloadTray();
-    if (m_objSysConfig) m_objSysConfig->boolSaveData();
-    if (m_boolKeepListAtExit && m_objPlayList) {
-        QString error;
-        if (!m_objPlayList->boolSavePlayListToPLDB(error))
-            qCWarning(lcControl) << "play list not stored:" << error;
+    QStringList unstored;
+    // What could not be read at start-up stays in the file as it is: the defaults would take its place.
+    if (m_objSysConfig && m_objSysConfig->boolLoadFailed()) {
+        qCInfo(lcControl) << "settings not stored: the stored ones could not be read at start-up";
+    } else if (m_objSysConfig && !m_objSysConfig->boolSaveData()) {
+        unstored << QStringLiteral("运行参数");
     }
+    if (m_boolKeepListAtExit && m_objPlayList && m_objPlayList->boolLoadFailed()) {
+        qCInfo(lcControl) << "play list not stored: the stored one could not be read at start-up";
+    } else if (m_boolKeepListAtExit && m_objPlayList) {
+        QString error;
+        if (!m_objPlayList->boolSavePlayListToPLDB(error)) {
+            qCWarning(lcControl) << "play list not stored:" << error;
+            unstored << QStringLiteral("播放列表");
+        }
+    }
+    if (unstored.isEmpty() || m_exitCause == ExitCause::SessionEnd || !m_noteShower) {
+        endProcess();
+        return;
+    }
+    m_boolExitNoteUp = true;
+    m_noteShower(QStringLiteral("退出时未能保存%1：设置数据库正被其他程序使用，或不能写入。")
+                     .arg(unstored.join(QStringLiteral("和"))),
+                 [this] { endProcess(); });
+}
+
+void Controler::endProcess() {
+    if (m_boolEnded) return;
+    m_boolEnded = true;
     if (m_processEnder) {
         m_processEnder();
     } else {
@@ -171,7 +199,7 @@ qint64 Controler::lngCurrentPlayItemLen() const {
 
 MoviePtr Controler::AddAMovieToPL(const QString& strPath, MoviePtr& objListResult) {
     const bool acceptable =
-        strPath.contains(QLatin1String("http"), Qt::CaseInsensitive) || QFileInfo(strPath).isFile();
+        strPath.contains(QLatin1String("http"), Qt::CaseInsensitive) || boolIsFileOnDisk(strPath);
     if (!acceptable) return nullptr;
     auto movie = std::make_shared<Movie>();
     movie->strFileName = strFileNameOfPath(strPath);

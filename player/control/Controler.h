@@ -26,6 +26,12 @@ class Controler : public QObject {
     // How long the exit lets the muted screen window settle before it goes.
     static constexpr int kExitSettleMs = 200;
 
+    // Who asks the player to end: the user (the exit entries of the menus), or the system (SIGTERM, SIGINT,
+    // SIGHUP, the end of the desktop session), when nobody is left to read a message.
+    enum class ExitCause { UserChoice, SessionEnd };
+    // Shows the user a note without waiting for it; closed runs once the user has closed it.
+    using NoteShower = std::function<void(const QString& note, std::function<void()> closed)>;
+
     explicit Controler(QObject* parent = nullptr);
     ~Controler() override;
 
@@ -40,10 +46,12 @@ class Controler : public QObject {
     // process through the ender (the application's exit by default). It returns at once: the muted screen
     // window settles for a moment on the event loop before the rest of the exit runs. From the first call
     // on the player is shutting down: the screen window's events, later starts and further exits are
-    // refused.
-    void exitSys();
+    // refused. What could not be stored is logged; a user who chose to exit is also told, in one note, and
+    // the process ends once they close it (or at once, should the session end meanwhile).
+    void exitSys(ExitCause cause = ExitCause::UserChoice);
     bool boolShuttingDown() const { return m_boolShuttingDown; }
     void setProcessEnder(std::function<void()> ender) { m_processEnder = std::move(ender); }
+    void setNoteShower(NoteShower shower) { m_noteShower = std::move(shower); }
 
     // Transport.
     bool play();
@@ -116,6 +124,7 @@ class Controler : public QObject {
     void seekBy(qint64 seconds);
     void changeVolumeBy(int delta);
     void finishExit();
+    void endProcess();
 
     std::unique_ptr<SysConfig> m_objSysConfig;
     ViewRef<TrayView> m_frmHide;
@@ -123,6 +132,10 @@ class Controler : public QObject {
     ViewRef<ScreenView> m_frmScreen;
     PlayList* m_objPlayList = nullptr;
     std::function<void()> m_processEnder;
+    NoteShower m_noteShower;
+    ExitCause m_exitCause = ExitCause::UserChoice;
     bool m_boolShuttingDown = false;
+    bool m_boolExitNoteUp = false;
+    bool m_boolEnded = false;
     bool m_boolKeepListAtExit = false;
 };

@@ -3,11 +3,17 @@
 #include "control/Controler.h"
 #include "frmHide.h"
 #include "frmMain.h"
+#include "frmMsgBox.h"
 #include "frmScreen.h"
 
 void wireControler(Controler& controler, frmHide* trayWindow, frmMain* panel, frmScreen* screen,
                    PlayList* playList) {
     controler.setReferences(trayWindow, panel, screen, playList);
+    // The exit's note comes when every window has gone, so it stands over the whole program.
+    controler.setNoteShower([&controler](const QString& note, std::function<void()> closed) {
+        QObject::connect(frmMsgBox::openNote(nullptr, note), &QDialog::finished, &controler,
+                         [closed = std::move(closed)] { closed(); });
+    });
     if (trayWindow) trayWindow->setMainFace(panel);
     if (!screen) return;
     QObject::connect(screen, &frmScreen::clickPopuMenu, &controler, &Controler::frmScreen_clickPopuMenu);

@@ -2,11 +2,11 @@
 
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
 #include <array>
 
+#include "base/FileSystemNames.h"
 #include "base/TextHelpers.h"
 #include "control/Controler.h"
 #include "frmMsgBox.h"
@@ -89,11 +89,12 @@ void addFilesByDialog(QFileDialog& dialog, bool play, Controler* controler, QWid
     dialog.selectNameFilter(dialog.nameFilters().value(0));
     dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted) return;
-    const QStringList chosen = dialog.selectedFiles();
+    QStringList chosen;
+    for (const QUrl& url : dialog.selectedUrls()) chosen << strLocalPathOfUrl(url);
     if (chosen.isEmpty()) return;
     QStringList files;
     if (chosen.size() > 1) {
-        files << QFileInfo(chosen.first()).absolutePath() << chosen;
+        files << chosen.first().left(chosen.first().lastIndexOf(QLatin1Char('/'))) << chosen;
     } else {
         if (strFileNameOfPath(chosen.first()).isEmpty()) {
             frmMsgBox::showNote(owner, QStringLiteral("文件路径不合法"));
@@ -107,7 +108,7 @@ void addFilesByDialog(QFileDialog& dialog, bool play, Controler* controler, QWid
 void processDroppedFiles(const QList<QUrl>& urls, bool play, Controler* controler, QWidget* owner) {
     QStringList files{QString()};
     for (const QUrl& url : urls) {
-        if (url.isLocalFile()) files << url.toLocalFile().left(kDroppedNameChars - 1);
+        if (url.isLocalFile()) files << strLocalPathOfUrl(url).left(kDroppedNameChars - 1);
     }
     if (files.size() - 1 > kMaxDroppedFiles) {
         frmMsgBox::showNote(owner, QStringLiteral("您选择的文件数量太多！"));

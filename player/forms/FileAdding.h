@@ -13,7 +13,8 @@ class QWidget;
 
 // Bringing media files into the play list: through the add-files dialog and by dropping files on the control
 // panel (which only adds) or on the screen window (which adds and plays). Both end in the controller's
-// BatchAddMovie with the play flag; messages appear in the one-button message box over the owner.
+// BatchAddMovie with the play flag; messages appear in the one-button message box over the owner. A file URL
+// gives its path byte for byte (base/FileSystemNames.h), whatever the encoding of its name.
 
 // At most this many files are taken from one drop.
 inline constexpr int kMaxDroppedFiles = 500;

@@ -40,15 +40,27 @@ frmMsgBox::frmMsgBox(QWidget* owner) : QDialog(owner) {
     });
 }
 
+void frmMsgBox::setUpNote(const QString& note) {
+    setWindowTitle(QStringLiteral("提示"));
+    labNote->setText(note);
+    cmdYes->setText(QStringLiteral("确定"));
+    cmdNo->setText(QString());
+    cmdNo->hide();
+    boolDefaultYes = true;
+}
+
 void frmMsgBox::showNote(QWidget* owner, const QString& note) {
     frmMsgBox box(owner);
-    box.setWindowTitle(QStringLiteral("提示"));
-    box.labNote->setText(note);
-    box.cmdYes->setText(QStringLiteral("确定"));
-    box.cmdNo->setText(QString());
-    box.cmdNo->hide();
-    box.boolDefaultYes = true;
+    box.setUpNote(note);
     box.exec();
+}
+
+frmMsgBox* frmMsgBox::openNote(QWidget* owner, const QString& note) {
+    auto* box = new frmMsgBox(owner);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setUpNote(note);
+    box->open();
+    return box;
 }
 
 // Also on the first display: the button the caller named takes the focus.

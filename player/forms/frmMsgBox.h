@@ -15,6 +15,9 @@ class frmMsgBox : public QDialog {
 
     // The one-button note: title "提示", the note, a "确定" button; modal over the owner.
     static void showNote(QWidget* owner, const QString& note);
+    // The same note without waiting for it: shown modal over the owner (over the whole program without
+    // one), it goes once closed; the caller may follow finished().
+    static frmMsgBox* openNote(QWidget* owner, const QString& note);
 
     QLabel* Picture1 = nullptr;
     QLabel* labNote = nullptr;
@@ -25,4 +28,7 @@ class frmMsgBox : public QDialog {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void setUpNote(const QString& note);
 };

@@ -1,9 +1,9 @@
 #include "frmScreen.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QResizeEvent>
 
+#include "base/FileSystemNames.h"
 #include "base/Rounding.h"
 #include "base/TextHelpers.h"
 #include "monitors/cMonitors2.h"
@@ -95,7 +95,7 @@ bool frmScreen::play() {
         recordError(QStringLiteral("播放路径为空."));
         return false;
     }
-    if (!path.contains(QLatin1String("http"), Qt::CaseInsensitive) && !QFileInfo(path).isFile()) {
+    if (!path.contains(QLatin1String("http"), Qt::CaseInsensitive) && !boolIsFileOnDisk(path)) {
         recordError(QStringLiteral("要播放的文件不存在."));
         return false;
     }

@@ -184,6 +184,11 @@ bool findColumns(const RecordSet& objrs, const QStringList& names, std::vector<i
 }  // namespace
 
 bool PlayList::boolGetPlayListFromPLDB(QString& strErrInfo) {
+    m_boolLoadFailed = !readStoredList(strErrInfo);
+    return !m_boolLoadFailed;
+}
+
+bool PlayList::readStoredList(QString& strErrInfo) {
     clearList();
     DataAccess dataAccess;
     const auto objrs = dataAccess.objrsGetRecordSet1(
@@ -213,6 +218,10 @@ bool PlayList::boolGetPlayListFromPLDB(QString& strErrInfo) {
 }
 
 bool PlayList::boolSavePlayListToPLDB(QString& strErrInfo) {
+    if (m_boolLoadFailed) {
+        strErrInfo = QStringLiteral("the stored list could not be read, so it is kept as it is");
+        return false;
+    }
     DataAccess dataAccess;
     const auto objrs = dataAccess.objrsGetRecordSet1(QStringLiteral("select * from play_list limit 0"),
                                                      m_strPLDBFilePath, strErrInfo);

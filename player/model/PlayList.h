@@ -37,8 +37,11 @@ class PlayList {
     // Replaces the list by the stored one; false (and an empty list) when it cannot be read.
     bool boolGetPlayListFromPLDB(QString& strErrInfo);
     // Replaces the stored list by this one in one transaction: on any failure the stored list stays as it
-    // was.
+    // was. A stored list that could not be read is never written over: after a failed load nothing is
+    // stored.
     bool boolSavePlayListToPLDB(QString& strErrInfo);
+    // True after a load that could not read the stored list, until a load that could.
+    bool boolLoadFailed() const { return m_boolLoadFailed; }
 
   private:
     // Index of the first item with the key, or -1.
@@ -46,6 +49,9 @@ class PlayList {
     MoviePtr stepPlayItem(bool forward, bool boolRecycle, MoviePtr& oldPlayItem, StepState& lngState);
     void moveMark(bool Movie::*mark, const QString& key, MoviePtr& oldHolder);
 
+    bool readStoredList(QString& strErrInfo);
+
     std::vector<MoviePtr> m_items;
     QString m_strPLDBFilePath;
+    bool m_boolLoadFailed = false;
 };

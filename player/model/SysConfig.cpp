@@ -58,6 +58,7 @@ bool SysConfig::boolGetData() {
     DataAccess dataAccess;
     QString strErrInfo;
     const auto objrs = dataAccess.objrsGetRecordSet1(kSelectSys, m_strDBFilePath, strErrInfo);
+    m_boolLoadFailed = !objrs;
     if (!objrs) qCWarning(lcModel) << "settings not read from" << m_strDBFilePath << strErrInfo;
     if (!objrs || objrs->atEOF() || objrs->atBOF()) return false;
 
@@ -83,6 +84,11 @@ bool SysConfig::boolGetData() {
 }
 
 bool SysConfig::boolSaveData() {
+    if (m_boolLoadFailed) {
+        qCWarning(lcModel) << "settings not stored in" << m_strDBFilePath
+                           << "because the stored ones could not be read";
+        return false;
+    }
     DataAccess dataAccess;
     QString strErrInfo;
     const auto objrs = dataAccess.objrsGetRecordSet1(kSelectSys, m_strDBFilePath, strErrInfo);

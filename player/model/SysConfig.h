@@ -27,7 +27,11 @@ class SysConfig {
     // read as its column's number loads as that property's default.
     bool boolGetData();
     // Stores every property into the first row, appending it to an empty table; true when the write landed.
+    // Settings that could not be read are never written over: after a failed load nothing is stored.
     bool boolSaveData();
+    // True when the last load could not read the table (the file locked by another program, damaged, or
+    // without it); an empty table is no failure.
+    bool boolLoadFailed() const { return m_boolLoadFailed; }
 
     PlayRule lngRecyclePlayType() const { return m_lngRecyclePlayType; }
     void setLngRecyclePlayType(PlayRule value) { m_lngRecyclePlayType = value; }
@@ -54,6 +58,7 @@ class SysConfig {
 
   private:
     QString m_strDBFilePath;
+    bool m_boolLoadFailed = false;
     PlayRule m_lngRecyclePlayType = kDefaultRecyclePlayType;
     std::int16_t m_intVolumeValue = kDefaultVolumeValue;
     EngineRule m_lngPlayRuler = kDefaultPlayRuler;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "BusyWait.h"
 #include "SqliteValues.h"
 #include "base/ProgramPaths.h"
 
@@ -28,13 +29,19 @@ bool onlyWhitespace(const char* text) {
     return true;
 }
 
-sqlite3_stmt* prepareOne(sqlite3* db, const QString& sql, QString& strErrInfo) {
+bool isLocked(int rc) {
+    return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED;
+}
+
+sqlite3_stmt* prepareOne(sqlite3* db, const QString& sql, QString& strErrInfo, bool* locked = nullptr) {
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &statement, &tail) !=
-        SQLITE_OK) {
+    if (const int rc =
+            sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &statement, &tail);
+        rc != SQLITE_OK) {
         strErrInfo = sqlitevalues::strLastError(db);
+        if (locked) *locked = isLocked(rc);
         sqlite3_finalize(statement);
         return nullptr;
     }
@@ -70,13 +77,16 @@ std::unique_ptr<RecordSet> DataAccess::objrsGetRecordSet1(const QString& sql, co
         sqlite3_close_v2(db);
         return nullptr;
     }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    auto busyWait = std::make_unique<BusyWait>(path);
+    busyWait->install(db);
 
-    QString ignored;
     const QString rowidSql = withRowidColumn(sql);
     bool hasRowid = !rowidSql.isEmpty();
-    sqlite3_stmt* statement = hasRowid ? prepareOne(db, rowidSql, ignored) : nullptr;
-    if (!statement) {
+    bool locked = false;
+    sqlite3_stmt* statement = hasRowid ? prepareOne(db, rowidSql, strErrInfo, &locked) : nullptr;
+    // The statement without the row ids is the answer to a query that cannot carry them; a file that is
+    // locked is not asked again.
+    if (!statement && !locked) {
         hasRowid = false;
         statement = prepareOne(db, sql, strErrInfo);
     }
@@ -84,7 +94,9 @@ std::unique_ptr<RecordSet> DataAccess::objrsGetRecordSet1(const QString& sql, co
     if (statement && sqlitevalues::bindAll(statement, params) != SQLITE_OK) {
         strErrInfo = sqlitevalues::strLastError(db);
     } else if (statement) {
+        strErrInfo.clear();
         recordSet.reset(new RecordSet());
+        recordSet->m_busyWait = std::move(busyWait);
         if (!recordSet->load(db, statement, hasRowid, strErrInfo)) recordSet.reset();  // closes db
         db = nullptr;
     }

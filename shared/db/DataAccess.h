@@ -8,12 +8,10 @@
 
 // The one door to the database files of all three programs. Each call opens a fresh connection to an
 // existing file and answers a client-side record set that owns that connection. The door never creates a
-// file. Values for "where" filters travel as bound parameters ("?" in the SQL text), never inside it.
+// file. Values for "where" filters travel as bound parameters ("?" in the SQL text), never inside it. A file
+// that another program holds locked is waited for a bounded time, once for the connection (BusyWait).
 class DataAccess {
   public:
-    // How long a statement waits for another program that holds the file's write lock.
-    static constexpr int kBusyTimeoutMs = 5000;
-
     // The record set, or none when the file cannot be opened or the statement is refused.
     std::unique_ptr<RecordSet> objrsGetRecordSet(const QString& sql, const QString& strDBPath,
                                                  const QVariantList& params = {});

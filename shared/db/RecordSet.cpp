@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "BusyWait.h"
 #include "DbLog.h"
 #include "SqliteValues.h"
 

@@ -5,8 +5,10 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <memory>
 #include <vector>
 
+class BusyWait;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -93,6 +95,7 @@ class RecordSet {
     void rollBackBatch();
     void markWritten(Row& row, qint64 rowid);
 
+    std::unique_ptr<BusyWait> m_busyWait;  // outlives m_db, which waits through it
     sqlite3* m_db = nullptr;
     QString m_table;  // the one table the rows come from; empty for read-only rows
     bool m_hasRowid = false;

@@ -16,6 +16,11 @@ QString strPathInProgramFolder(const QString& programFolder);
 // file exists afterwards; false with the reason otherwise.
 bool boolCreateIfMissing(const QString& programFolder, QString& strErrInfo);
 
+// Gives the settings file the tables of the built-in schema that it lacks, each with its indexes: a file of
+// no bytes gets the whole schema. The tables it has stay as they are, rows and all. True when it lacks none
+// afterwards; false with the reason otherwise (another program holds it, it is no database, it is read-only).
+bool boolAddMissingTables(const QString& path, QString& strErrInfo);
+
 // The built-in schema, as SQL statements.
 const char* schemaSql();
 

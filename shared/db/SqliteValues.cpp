@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include "base/FileSystemNames.h"
+
 namespace sqlitevalues {
 
 int bindValue(sqlite3_stmt* statement, int index, const QVariant& value) {
@@ -25,7 +27,7 @@ int bindValue(sqlite3_stmt* statement, int index, const QVariant& value) {
                                        static_cast<sqlite3_uint64>(bytes.size()), SQLITE_TRANSIENT);
         }
         default: {
-            const QByteArray text = value.toString().toUtf8();
+            const QByteArray text = bytesForFileSystem(value.toString());
             return sqlite3_bind_text64(statement, index, text.constData(),
                                        static_cast<sqlite3_uint64>(text.size()), SQLITE_TRANSIENT,
                                        SQLITE_UTF8);
@@ -49,7 +51,8 @@ QVariant columnValue(sqlite3_stmt* statement, int column) {
             return QVariant(sqlite3_column_double(statement, column));
         case SQLITE_TEXT: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-            return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(statement, column)));
+            return QVariant(
+                strFromFileSystemBytes(QByteArray(text, sqlite3_column_bytes(statement, column))));
         }
         case SQLITE_BLOB: {
             const auto* data = static_cast<const char*>(sqlite3_column_blob(statement, column));

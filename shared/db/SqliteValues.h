@@ -6,7 +6,9 @@
 #include <QVariant>
 #include <QVariantList>
 
-// Moving values between QVariant and SQLite statements: every value reaches SQL as a bound parameter.
+// Moving values between QVariant and SQLite statements: every value reaches SQL as a bound parameter. A text
+// is stored as the bytes it stands for (base/FileSystemNames.h), so that a file name that is not UTF-8 comes
+// back byte for byte.
 namespace sqlitevalues {
 
 // Binds one value at 1-based index; a null or invalid QVariant binds SQL NULL.

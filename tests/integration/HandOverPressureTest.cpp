@@ -3,27 +3,25 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "PlayerProgramFolder.h"
 #include "handover/FileListCommand.h"
 #include "handover/InstanceChannel.h"
 #include "handover/MF.h"
+#include "support/BuildPaths.h"
 #include "support/ChannelClient.h"
+#include "support/ProgramFolder.h"
 #include "support/ShrinkingBlock.h"
 
 namespace {
-class HandOverUnderPressure : public PlayerProgramFolder {
+class HandOverUnderPressure : public ProgramFolderTest {
   protected:
-    void SetUp() override {
-        PlayerProgramFolder::SetUp();
-        installProgram();
-    }
+    void SetUp() override { ASSERT_TRUE(folder.installProgram()); }
 };
 }  // namespace
 
 TEST_F(HandOverUnderPressure, ABlockShrunkWhileThePlayerReadsItKillsNeitherThePlayerNorItsList) {
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
-    const QString file = media("clip.webm");
+    ASSERT_TRUE(runtime.waitForChannel());
+    const QString file = built::media("clip.webm");
     EXPECT_EQ(waitForExit(start({file})), 0);
 
     const QString name = QStringLiteral("KestruneShrinking_%1").arg(QCoreApplication::applicationPid());
@@ -49,7 +47,7 @@ TEST_F(HandOverUnderPressure, ThousandsOfConnectionsLeaveTheChannelOpenForTheNex
     rlimit raised = own;
     raised.rlim_cur = std::max<rlim_t>(own.rlim_cur, 4096);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &raised), 0);
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     {
         std::vector<std::unique_ptr<ChannelClient>> flood;
         for (int i = 0; i < 1100; ++i)
@@ -59,22 +57,22 @@ TEST_F(HandOverUnderPressure, ThousandsOfConnectionsLeaveTheChannelOpenForTheNex
     ::setrlimit(RLIMIT_NOFILE, &own);
     EXPECT_TRUE(QFile::exists(instancechannel::strServerPath()));
 
-    const QString file = media("clip.webm");
+    const QString file = built::media("clip.webm");
     EXPECT_EQ(waitForExit(start({file})), 0);
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), QStringList{file});
 }
 
 TEST_F(HandOverUnderPressure, ALongPathHoldingTheListSeparatorArrivesWhole) {
-    QString longFolder = dir.path() + QStringLiteral("/a@@_F%D-F_@b");
+    QString longFolder = folder.root() + QStringLiteral("/a@@_F%D-F_@b");
     for (int i = 0; longFolder.size() < 1100; ++i)
         longFolder += QStringLiteral("/folder %1 ").arg(i) + QString(70, u'长');
     ASSERT_TRUE(QDir().mkpath(longFolder));
     const QString file = longFolder + QStringLiteral("/clip@@_F%D-F_@.webm");
-    ASSERT_TRUE(QFile::copy(media("clip.webm"), file));
+    ASSERT_TRUE(QFile::copy(built::media("clip.webm"), file));
 
     QProcess* first = start({});
-    ASSERT_TRUE(waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel());
     EXPECT_EQ(waitForExit(start({file})), 0);
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), QStringList{file});
@@ -82,7 +80,7 @@ TEST_F(HandOverUnderPressure, ALongPathHoldingTheListSeparatorArrivesWhole) {
 
 // Someone else made the player's folder in the temporary folder first: the player keeps its paths to itself.
 TEST_F(HandOverUnderPressure, AFolderThatIsNotTheUsersOwnLeavesThePlayerAloneAndItSaysWhy) {
-    const QString tmp = dir.path() + QStringLiteral("/tmp"), elsewhere = dir.path() + QStringLiteral("/else");
+    const QString tmp = folder.root() + QStringLiteral("/tmp"), elsewhere = folder.root() + QStringLiteral("/else");
     ASSERT_TRUE(QDir().mkpath(tmp) && QDir().mkpath(elsewhere));
     const QString own = tmp + QStringLiteral("/kestrune-%1").arg(::geteuid());
     ASSERT_TRUE(QFile::link(elsewhere, own));
@@ -90,9 +88,10 @@ TEST_F(HandOverUnderPressure, AFolderThatIsNotTheUsersOwnLeavesThePlayerAloneAnd
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     environment.insert(QStringLiteral("TMPDIR"), tmp);
-    QProcess* player = players.emplace_back(std::make_unique<QProcess>()).get();
+    QProcess process;
+    QProcess* player = &process;
     player->setProcessEnvironment(environment);
-    player->start(program, {});
+    player->start(folder.program(), {});
     QByteArray errors;
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {

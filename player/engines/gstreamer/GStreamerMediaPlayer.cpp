@@ -1,13 +1,12 @@
 #include "GStreamerMediaPlayer.h"
 
-#include <QFileInfo>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
 #include "GStreamerLogging.h"
 #include "PlaybinPipeline.h"
 #include "engines/api/EngineVideoWidget.h"
+#include "base/FileSystemNames.h"
 
 namespace {
 // Volume 0..100 on a cubic curve over playbin's linear amplitude, so that equal steps sound about equal.
@@ -20,13 +19,14 @@ int volumeForLinear(double linear) {
     return std::clamp(static_cast<int>(std::lround(std::cbrt(linear) * 100.0)), 0, 100);
 }
 
-// An existing local path becomes a file URI (whatever characters its name holds); an address with a scheme
-// ("http://...") stays as it is; anything else is taken as a local path.
+// An existing local path becomes a file URI of the name's very bytes, escaped, whatever their encoding; an
+// address with a scheme ("http://...") stays as it is; anything else is taken as a local path.
 QByteArray uriFor(const QString& url) {
     if (url.isEmpty()) return {};
     const QByteArray utf8 = url.toUtf8();
-    if (!QFileInfo::exists(url) && gst_uri_is_valid(utf8.constData())) return utf8;
-    return QUrl::fromLocalFile(QFileInfo(url).absoluteFilePath()).toEncoded();
+    if (!boolExistsOnDisk(url) && gst_uri_is_valid(utf8.constData())) return utf8;
+    const QByteArray path = bytesForFileSystem(strAbsolutePathIn(strCurrentFolder(), url));
+    return QByteArrayLiteral("file://") + path.toPercentEncoding("/");
 }
 }  // namespace
 

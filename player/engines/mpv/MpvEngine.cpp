@@ -1,13 +1,12 @@
 #include "MpvEngine.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QMetaObject>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "MpvLogging.h"
+#include "base/FileSystemNames.h"
 
 Q_LOGGING_CATEGORY(lcMpvEngine, "kestrune.engine.mpv")
 
@@ -19,11 +18,11 @@ qint64 milliseconds(double seconds) {
     return std::max<qint64>(0, std::llround(seconds * 1000.0));
 }
 
-// mpv reads a leading "name:" as a protocol; a local path made absolute cannot be mistaken for one.
+// mpv reads a leading "name:" as a protocol; a local path made absolute cannot be mistaken for one. mpv
+// opens a path's bytes as they are, so a name that is not UTF-8 reaches it as the file system has it.
 QByteArray mpvPath(const QString& source) {
-    if (source.contains(QLatin1String("://")) || !QFileInfo(source).isRelative())
-        return QFile::encodeName(source);
-    return QFile::encodeName(QFileInfo(source).absoluteFilePath());
+    if (source.contains(QLatin1String("://"))) return source.toUtf8();
+    return bytesForFileSystem(strAbsolutePathIn(strCurrentFolder(), source));
 }
 
 QString errorText(int error) {
