@@ -3,19 +3,23 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 ARGS ?=
+# Paths inside this checkout reach ccache relative to it, so another clone or worktree reuses its objects.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 # The package check runs again only when the list of packages changes; the configure step only once per
 # build folder (CMake then re-configures by itself when a CMakeLists.txt changes).
 DEPS_STAMP := $(BUILD_DIR)/.deps-installed
 CONFIGURED := $(BUILD_DIR)/CMakeCache.txt
 
 ASAN_DIR ?= build-asan
-# Leaks of the libraries the player uses (Qt, fontconfig, libmpv, GStreamer) that they keep until the process
-# ends are listed in tests/sanitizers/lsan.supp with the reason for each; anything else fails the test.
+# Leaks of the libraries the player uses (GLib, SDL2, libbsd) that they keep until the process
+# ends are listed in tests/sanitizers/lsan.supp with the reason for each, UBSan's one false report in
+# ubsan.supp; anything else fails the test.
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/tests/sanitizers/ubsan.supp
 
-.PHONY: all deps configure build run test test-asan bench clean format format-check
+.PHONY: all deps configure build run test test-asan fuzz bench clean format format-check
 
 all: build
 
@@ -45,6 +49,11 @@ test-asan: $(DEPS_STAMP)
 	cmake --build $(ASAN_DIR) --parallel
 	cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure --parallel 2 --timeout 900
 
+# Every fuzz target for FUZZ_SECONDS on its committed seeds (clang's libFuzzer, in build-fuzz/).
+FUZZ_SECONDS ?= 60
+fuzz: $(DEPS_STAMP)
+	tests/fuzz/run-fuzzers $(FUZZ_SECONDS)
+
 bench: build
 	$(BUILD_DIR)/bench/kestrune_bench
 
@@ -56,4 +65,4 @@ format-check: $(DEPS_STAMP)
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz

@@ -105,8 +105,10 @@ EnginePreload::EnginePreload(const QString& enginesFolder) {
         QFile::encodeName(enginesFolder + QLatin1Char('/') + QLatin1String(kMediaPlayerPluginName))};
     m_thread = std::thread([this, paths] {
         for (const QByteArray& path : paths) {
-            // A plugin that does not load here is reported by the loader, which tries it again.
-            if (void* handle = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL)) m_handles.push_back(handle);
+            // A plugin that does not load here is reported by the loader, which tries it again. A plugin once
+            // loaded stays: GStreamer and GLib, which it brings, cannot be unloaded safely.
+            if (void* handle = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE))
+                m_handles.push_back(handle);
         }
     });
 }
