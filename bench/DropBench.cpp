@@ -1,10 +1,13 @@
-// 500 files dropped on the control panel until they show as rows, through the real controller, play list
-// and panel; the screen window runs on scripted engines so that no engine start is part of the figure.
+// Files reaching the control panel until they show as rows, through the real controller, play list and
+// panel: 500 files dropped on the panel, and a file-list block of 5,000 files handed over as the file manager
+// hands it ("DMenuF_2__"), read from real shared memory. The screen window runs on scripted engines so that
+// no engine start is part of the figures.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QUrl>
 
 #include "control/Controler.h"
@@ -13,6 +16,8 @@
 #include "forms/FileAdding.h"
 #include "forms/frmMain.h"
 #include "forms/frmScreen.h"
+#include "handover/FileListCommand.h"
+#include "handover/MF.h"
 #include "model/PlayList.h"
 #include "support/ScriptedEngines.h"
 
@@ -42,14 +47,20 @@ struct PanelOnScriptedEngines {
     }
 };
 
-QList<QUrl> droppedFiles(const QString& folder) {
-    QList<QUrl> urls;
-    for (int i = 0; i < kMaxDroppedFiles; ++i) {
-        const QString path = folder + QStringLiteral("/drop %1.webm").arg(i, 3, 10, QLatin1Char('0'));
+QStringList mediaFiles(const QString& folder, int count) {
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        const QString path = folder + QStringLiteral("/drop %1.webm").arg(i, 4, 10, QLatin1Char('0'));
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) file.write("media");
-        urls << QUrl::fromLocalFile(path);
+        paths << path;
     }
+    return paths;
+}
+
+QList<QUrl> droppedFiles(const QString& folder) {
+    QList<QUrl> urls;
+    for (const QString& path : mediaFiles(folder, kMaxDroppedFiles)) urls << QUrl::fromLocalFile(path);
     return urls;
 }
 
@@ -68,6 +79,34 @@ void BM_FiveHundredDroppedFilesToRows(benchmark::State& state) {
     }
 }
 
+// What the running player does with an "add" command for a block: reads the block, adds its files.
+void BM_FiveThousandFileBlockToRows(benchmark::State& state) {
+    QTemporaryDir files;
+    const QString blockName = QStringLiteral("kestrune-bench-%1").arg(QCoreApplication::applicationPid());
+    qint32 blockSize = 0;
+    QString error;
+    if (!boolWriteFileListBlock(blockName, mediaFiles(files.path(), 5000), blockSize, error)) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    const QString command = strFileListCommand(false, blockName, blockSize);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto fixture = std::make_unique<PanelOnScriptedEngines>();
+        state.ResumeTiming();
+        bool play = true;
+        const QStringList list = commandFileList(command, play);
+        fixture->controler.BatchAddMovie(list, play);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (fixture->panel->lvPlayList->topLevelItemCount() != 5000) state.SkipWithError("rows missing");
+        fixture.reset();
+        state.ResumeTiming();
+    }
+    MF::boolRemoveBlock(blockName);
+}
+
 }  // namespace
 
+BENCHMARK(BM_FiveThousandFileBlockToRows)->Unit(benchmark::kMillisecond)->MinTime(4.0);
 BENCHMARK(BM_FiveHundredDroppedFilesToRows)->Unit(benchmark::kMillisecond)->MinTime(2.0);

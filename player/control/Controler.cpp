@@ -216,18 +216,16 @@ void Controler::BatchAddMovie(const QStringList& paths, bool boolPlayNow) {
         MoviePtr ignored;
         MoviePtr movie = AddAMovieToPL(paths.at(i), ignored);
         if (!movie) continue;
-        movie->strFlag += QString::number(i);
+        m_objPlayList->setItemFlag(movie, movie->strFlag + QString::number(i));
         // The clock's key repeats for batches a few milliseconds apart: a key already held by an earlier
         // item gets a suffix, so that every operation by key still finds this item.
-        while (m_objPlayList->lngGetIndexByItemFlag(movie->strFlag) != m_objPlayList->lngListCount())
-            movie->strFlag += QLatin1Char('_');
+        while (m_objPlayList->lngItemsWithFlag(movie->strFlag) > 1)
+            m_objPlayList->setItemFlag(movie, movie->strFlag + QLatin1Char('_'));
         batch.push_back(movie);
         if (movie->boolIsPlayItem) batchPlayItem = movie;
     }
     if (batch.empty()) return;
-    if (m_frmMain) {
-        for (const MoviePtr& movie : batch) m_frmMain->AddAMovieToFaceList(movie);
-    }
+    if (m_frmMain) m_frmMain->AddMoviesToFaceList(batch);
     const auto playTheSelectedRow = [this](const MoviePtr& movie) {
         if (m_frmMain) {
             m_frmMain->setPLItemStateByKey(movie->strFlag, RowState::PlayItem);

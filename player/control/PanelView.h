@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <vector>
 
 #include "model/Movie.h"
 #include "model/PlayerCodes.h"
@@ -18,6 +19,11 @@ class PanelView {
     virtual void setFaceToAPlayState(FaceState state, bool boolFocus) = 0;
     virtual void setPLItemStateByKey(const QString& key, RowState state) = 0;
     virtual void AddAMovieToFaceList(const MoviePtr& item) = 0;
+    // Rows for a batch of items, in order, as AddAMovieToFaceList adds each of them: the panel may add them
+    // at once and select and show only the last.
+    virtual void AddMoviesToFaceList(const std::vector<MoviePtr>& items) {
+        for (const MoviePtr& item : items) AddAMovieToFaceList(item);
+    }
     virtual qint64 lngGetMovieLen() const = 0;
     virtual qint64 lngGetJinDu() const = 0;
     // True while the panel is the active window.

@@ -46,6 +46,7 @@ class frmMain : public QWidget, public PanelView {
     void setFaceToAPlayState(FaceState state, bool boolFocus) override;
     void setPLItemStateByKey(const QString& key, RowState state) override;
     void AddAMovieToFaceList(const MoviePtr& item) override;
+    void AddMoviesToFaceList(const std::vector<MoviePtr>& items) override;
     qint64 lngGetMovieLen() const override;
     qint64 lngGetJinDu() const override;
     bool boolFaceActive() const override;
@@ -178,6 +179,7 @@ class frmMain : public QWidget, public PanelView {
     void fillPlayListView();
     void updateFileCount();
     void markRow(QTreeWidgetItem* row, bool isPlayItem);
+    static QTreeWidgetItem* newRow(const Movie& item);
     void selectRow(QTreeWidgetItem* row);
     QTreeWidgetItem* selectedRow() const;
     void focusPlayList();

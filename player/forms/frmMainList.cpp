@@ -70,25 +70,48 @@ void frmMain::markRow(QTreeWidgetItem* row, bool isPlayItem) {
 void frmMain::fillPlayListView() {
     PlayList* list = m_controler ? m_controler->objPlayList() : nullptr;
     if (!list) return;
-    for (long i = 1; i <= list->lngListCount(); ++i) AddAMovieToFaceList(list->objGetAItem(i));
+    std::vector<MoviePtr> items;
+    items.reserve(static_cast<size_t>(list->lngListCount()));
+    for (long i = 1; i <= list->lngListCount(); ++i) items.push_back(list->objGetAItem(i));
+    AddMoviesToFaceList(items);
     if (const MoviePtr playItem = list->objGetPlayItem()) {
         setPLItemStateByKey(playItem->strFlag, RowState::PlayItem);
         setPLItemStateByKey(playItem->strFlag, RowState::Selected);
     }
 }
 
-void frmMain::AddAMovieToFaceList(const MoviePtr& item) {
-    if (!item) return;
-    auto* row = new QTreeWidgetItem;
+// A plain row leaves its font unset, so a long list carries no font per row.
+QTreeWidgetItem* frmMain::newRow(const Movie& item) {
+    auto* row = new QTreeWidgetItem({QString(), item.strFileName, item.strFilePath});
     row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     row->setCheckState(0, Qt::Unchecked);
-    row->setData(0, kKeyRole, item->strFlag);
-    row->setText(1, item->strFileName);
-    row->setText(2, item->strFilePath);
-    markRow(row, item->boolIsPlayItem);
-    lvPlayList->addTopLevelItem(row);
-    selectRow(row);
-    lvPlayList->scrollToItem(row);
+    row->setData(0, kKeyRole, item.strFlag);
+    row->setData(0, kTagRole, item.boolIsPlayItem ? kPlayItemTag : QStringLiteral("0"));
+    if (item.boolIsPlayItem) {
+        QFont font = row->font(1);
+        font.setBold(true);
+        row->setFont(1, font);
+        row->setFont(2, font);
+    }
+    return row;
+}
+
+void frmMain::AddAMovieToFaceList(const MoviePtr& item) {
+    if (item) AddMoviesToFaceList({item});
+}
+
+// The rows of a batch go into the view in one insertion; the view lays itself out once, when the last row,
+// which ends up selected as each added row would leave it, is scrolled into view.
+void frmMain::AddMoviesToFaceList(const std::vector<MoviePtr>& items) {
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(items.size()));
+    for (const MoviePtr& item : items) {
+        if (item) rows << newRow(*item);
+    }
+    if (rows.isEmpty()) return;
+    lvPlayList->addTopLevelItems(rows);
+    selectRow(rows.last());
+    lvPlayList->scrollToItem(rows.last());
     updateFileCount();
     releaseDeleteAllBox();
 }

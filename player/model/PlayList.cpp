@@ -2,28 +2,59 @@
 
 #include <algorithm>
 
-#include "db/DataAccess.h"
+#include "db/DbConnection.h"
 #include "db/FieldValue.h"
 
 namespace {
 bool sameKey(const Movie& item, const QString& key) {
     return item.strFlag.compare(key, Qt::CaseInsensitive) == 0;
 }
+
+// Keys that compare equal ignoring case fold to the same text.
+QString foldedKey(const QString& key) {
+    return key.toCaseFolded();
+}
 }  // namespace
 
-MoviePtr PlayList::addAItem(const MoviePtr& item) {
-    MoviePtr active;
-    bool havePlayItem = false;
-    for (const MoviePtr& existing : m_items) {
-        if (!active && existing->boolIsActItem) active = existing;
-        if (existing->boolIsPlayItem) havePlayItem = true;
-        if (active && havePlayItem) break;
+MoviePtr PlayList::markedItem(bool Movie::*mark, size_t& hint) const {
+    if (hint < m_items.size() && (*m_items[hint]).*mark) return m_items[hint];
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if ((*m_items[i]).*mark) {
+            hint = i;
+            return m_items[i];
+        }
     }
+    return nullptr;
+}
+
+void PlayList::countKey(const QString& key, int change) {
+    const QString folded = foldedKey(key);
+    int& count = m_keyCounts[folded];
+    count += change;
+    if (count <= 0) m_keyCounts.remove(folded);
+}
+
+MoviePtr PlayList::addAItem(const MoviePtr& item) {
+    MoviePtr active = markedItem(&Movie::boolIsActItem, m_actHint);
+    const bool havePlayItem = markedItem(&Movie::boolIsPlayItem, m_playHint) != nullptr;
     if (active) active->boolIsActItem = false;
     item->boolIsActItem = true;
     if (!havePlayItem) item->boolIsPlayItem = true;
     m_items.push_back(item);
+    countKey(item->strFlag, 1);
+    m_actHint = m_items.size() - 1;
+    if (!havePlayItem) m_playHint = m_actHint;
     return active;
+}
+
+long PlayList::lngItemsWithFlag(const QString& key) const {
+    return m_keyCounts.value(foldedKey(key), 0);
+}
+
+void PlayList::setItemFlag(const MoviePtr& item, const QString& key) {
+    countKey(item->strFlag, -1);
+    item->strFlag = key;
+    countKey(key, 1);
 }
 
 bool PlayList::deleteAItem(const QString& key, MoviePtr& oldActItem, MoviePtr& newActItem,
@@ -31,6 +62,7 @@ bool PlayList::deleteAItem(const QString& key, MoviePtr& oldActItem, MoviePtr& n
     const long k = indexOf(key);
     if (k < 0) return false;
     boolWasPlayItem = m_items[k]->boolIsPlayItem;
+    countKey(m_items[k]->strFlag, -1);
     m_items.erase(m_items.begin() + k);
 
     MoviePtr neighbour;
@@ -54,6 +86,7 @@ bool PlayList::deleteAItem(const QString& key, MoviePtr& oldActItem, MoviePtr& n
 
 void PlayList::clearList() {
     m_items.clear();
+    m_keyCounts.clear();
 }
 
 MoviePtr PlayList::stepPlayItem(bool forward, bool boolRecycle, MoviePtr& oldPlayItem, StepState& lngState) {
@@ -134,6 +167,7 @@ MoviePtr PlayList::objGetActItem() const {
 }
 
 long PlayList::indexOf(const QString& key) const {
+    if (!m_keyCounts.contains(foldedKey(key))) return -1;
     for (size_t i = 0; i < m_items.size(); ++i) {
         if (sameKey(*m_items[i], key)) return static_cast<long>(i);
     }
@@ -160,89 +194,64 @@ bool PlayList::moveAItemUpDown(MoveDirection direction, const QString& key, Movi
     return true;
 }
 
-namespace {
-const QString kColumnFlag = QStringLiteral("flag_for_play_list");
-const QString kColumnName = QStringLiteral("file_name");
-const QString kColumnPath = QStringLiteral("file_path");
-const QString kColumnIsPlayItem = QStringLiteral("is_play_item");
-const QString kColumnOrder = QStringLiteral("item_order");
-
-// The column indexes of the play-list table; false, with the missing column named, for a damaged table.
-bool findColumns(const RecordSet& objrs, const QStringList& names, std::vector<int>& indexes,
-                 QString& strErrInfo) {
-    indexes.clear();
-    for (const QString& name : names) {
-        const int index = objrs.fieldIndex(name);
-        if (index < 0) {
-            strErrInfo = QStringLiteral("table play_list has no column %1").arg(name);
-            return false;
-        }
-        indexes.push_back(index);
-    }
-    return true;
-}
-}  // namespace
-
 bool PlayList::boolGetPlayListFromPLDB(QString& strErrInfo) {
     m_boolLoadFailed = !readStoredList(strErrInfo);
     return !m_boolLoadFailed;
 }
 
+// The rows are read one by one into items, without a copy of the table in between.
 bool PlayList::readStoredList(QString& strErrInfo) {
     clearList();
-    DataAccess dataAccess;
-    const auto objrs = dataAccess.objrsGetRecordSet1(
-        QStringLiteral("select * from play_list order by item_order"), m_strPLDBFilePath, strErrInfo);
-    if (!objrs) return false;
-    if (objrs->atEOF() || objrs->atBOF()) return true;
-    std::vector<int> column;
-    if (!findColumns(*objrs, {kColumnFlag, kColumnName, kColumnPath, kColumnIsPlayItem}, column,
-                     strErrInfo)) {
-        return false;
-    }
-
-    m_items.reserve(static_cast<size_t>(objrs->RecordCount()));
+    DbConnection db;
+    if (!db.open(m_strPLDBFilePath, strErrInfo)) return false;
+    const auto select = db.prepare(QStringLiteral("select flag_for_play_list, file_name, file_path, "
+                                                  "is_play_item from play_list order by item_order"),
+                                   strErrInfo);
+    if (!select) return false;
     bool havePlayItem = false;
-    for (; !objrs->atEOF(); objrs->MoveNext()) {
-        auto item = std::make_shared<Movie>(strFieldText(objrs->field(column[0])));
-        item->strFileName = strFieldText(objrs->field(column[1]));
-        item->strFilePath = strFieldText(objrs->field(column[2]));
-        const auto isPlayItem = optFieldNumber(objrs->field(column[3]));
+    strErrInfo.clear();
+    while (select->next(strErrInfo)) {
+        auto item = std::make_shared<Movie>(select->text(0));
+        item->strFileName = select->text(1);
+        item->strFilePath = select->text(2);
+        const auto isPlayItem = optFieldNumber(select->value(3));
         item->boolIsPlayItem = isPlayItem && *isPlayItem == 1.0;
         havePlayItem = havePlayItem || item->boolIsPlayItem;
+        countKey(item->strFlag, 1);
         m_items.push_back(std::move(item));
     }
-    if (!havePlayItem) m_items.front()->boolIsPlayItem = true;
-    objrs->Close();
+    if (!strErrInfo.isEmpty()) {
+        clearList();
+        return false;
+    }
+    if (!havePlayItem && !m_items.empty()) m_items.front()->boolIsPlayItem = true;
     return true;
 }
 
+// One transaction: the old rows go and the new ones come through one prepared statement, or nothing changes.
 bool PlayList::boolSavePlayListToPLDB(QString& strErrInfo) {
     if (m_boolLoadFailed) {
         strErrInfo = QStringLiteral("the stored list could not be read, so it is kept as it is");
         return false;
     }
-    DataAccess dataAccess;
-    const auto objrs = dataAccess.objrsGetRecordSet1(QStringLiteral("select * from play_list limit 0"),
-                                                     m_strPLDBFilePath, strErrInfo);
-    if (!objrs) return false;
-    std::vector<int> column;
-    if (!findColumns(*objrs, {kColumnFlag, kColumnName, kColumnPath, kColumnIsPlayItem, kColumnOrder}, column,
-                     strErrInfo)) {
-        return false;
-    }
-    if (!objrs->BeginTrans(strErrInfo)) return false;
-    bool saved = objrs->Execute(QStringLiteral("delete from play_list"), strErrInfo);
+    DbConnection db;
+    if (!db.open(m_strPLDBFilePath, strErrInfo)) return false;
+    const auto insert =
+        db.prepare(QStringLiteral("insert into play_list (flag_for_play_list, file_name, "
+                                  "file_path, is_play_item, item_order) values (?, ?, ?, ?, ?)"),
+                   strErrInfo);
+    if (!insert || !db.exec("BEGIN IMMEDIATE", strErrInfo)) return false;
+    bool saved = db.exec("delete from play_list", strErrInfo);
     for (size_t i = 0; saved && i < m_items.size(); ++i) {
         const Movie& item = *m_items[i];
-        objrs->AddNew();
-        objrs->setField(column[0], item.strFlag);
-        objrs->setField(column[1], item.strFileName);
-        objrs->setField(column[2], item.strFilePath);
-        objrs->setField(column[3], item.boolIsPlayItem ? 1 : 0);
-        objrs->setField(column[4], static_cast<qint64>(i + 1));
+        insert->bindText(1, item.strFlag);
+        insert->bindText(2, item.strFileName);
+        insert->bindText(3, item.strFilePath);
+        insert->bindInteger(4, item.boolIsPlayItem ? 1 : 0);
+        insert->bindInteger(5, static_cast<qint64>(i + 1));
+        saved = insert->run(strErrInfo);
     }
-    saved = saved && objrs->UpdateBatch(strErrInfo) && objrs->CommitTrans(strErrInfo);
-    if (!saved) objrs->RollbackTrans();
+    saved = saved && db.exec("COMMIT", strErrInfo);
+    if (!saved) db.rollback();
     return saved;
 }

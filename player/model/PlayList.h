@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -7,7 +8,8 @@
 #include "PlayerCodes.h"
 
 // The player's ordered play list (positions 1..count) with one play item and at most one active (selected)
-// item. Keys are item flags, compared ignoring case. Stored in table "play_list" of the settings database.
+// item. Keys are item flags, compared ignoring case; the list counts its items by key, so that a key no item
+// holds is answered without a walk through the list. Stored in table "play_list" of the settings database.
 class PlayList {
   public:
     // Appends the item, makes it the active item (and the play item when there is none); answers the item
@@ -29,6 +31,10 @@ class PlayList {
     MoviePtr objGetPlayItem() const;
     MoviePtr objGetActItem() const;
     long lngGetIndexByItemFlag(const QString& key) const;
+    // How many items hold the key.
+    long lngItemsWithFlag(const QString& key) const;
+    // Gives an item of the list another key.
+    void setItemFlag(const MoviePtr& item, const QString& key);
     // The item becomes active even when it cannot move.
     bool moveAItemUpDown(MoveDirection direction, const QString& key, MoviePtr& swappedItem);
 
@@ -46,12 +52,19 @@ class PlayList {
   private:
     // Index of the first item with the key, or -1.
     long indexOf(const QString& key) const;
+    // The item holding the mark, found first where it was last seen (a list holds one play item and at most
+    // one active item, so appending to a long list looks at one item, not at all of them).
+    MoviePtr markedItem(bool Movie::*mark, size_t& hint) const;
+    void countKey(const QString& key, int change);
     MoviePtr stepPlayItem(bool forward, bool boolRecycle, MoviePtr& oldPlayItem, StepState& lngState);
     void moveMark(bool Movie::*mark, const QString& key, MoviePtr& oldHolder);
 
     bool readStoredList(QString& strErrInfo);
 
     std::vector<MoviePtr> m_items;
+    QHash<QString, int> m_keyCounts;  // case-folded key -> items holding it
+    mutable size_t m_playHint = 0;
+    mutable size_t m_actHint = 0;
     QString m_strPLDBFilePath;
     bool m_boolLoadFailed = false;
 };

@@ -117,6 +117,24 @@ TEST(PlayList, MarksMoveByKeyIgnoringCase) {
     EXPECT_FALSE(list.objGetActItem());
 }
 
+// The key counts behind the look-ups follow every change: keys that differ in case are one key, a renamed
+// item leaves its old key, and deleted or cleared items hold none.
+TEST(PlayList, KeyCountsFollowAddsRenamesDeletesAndClearing) {
+    PlayList list = listOf({"FA", "fa", "FB"});
+    EXPECT_EQ(list.lngItemsWithFlag(QStringLiteral("Fa")), 2);
+    list.setItemFlag(list.objGetAItem(2), QStringLiteral("FA_"));
+    EXPECT_EQ(list.lngItemsWithFlag(QStringLiteral("FA")), 1);
+    EXPECT_EQ(list.lngGetIndexByItemFlag(QStringLiteral("fa_")), 2);
+    MoviePtr oldAct, newAct;
+    bool wasPlayItem = false;
+    ASSERT_TRUE(list.deleteAItem(QStringLiteral("fA"), oldAct, newAct, wasPlayItem));
+    EXPECT_EQ(list.lngItemsWithFlag(QStringLiteral("FA")), 0);
+    EXPECT_EQ(list.lngGetIndexByItemFlag(QStringLiteral("FB")), 2);
+    list.clearList();
+    EXPECT_EQ(list.lngItemsWithFlag(QStringLiteral("FB")), 0);
+    EXPECT_EQ(list.lngGetIndexByItemFlag(QStringLiteral("FB")), 0);
+}
+
 TEST(PlayList, MovingUpAndDown) {
     PlayList list = listOf({"A", "B", "C"});
     MoviePtr swapped;
