@@ -6,6 +6,7 @@
 
 #include "MpvLogging.h"
 #include "engines/api/EnginePlugin.h"
+#include "platform/VideoDrawing.h"
 
 namespace {
 struct Option {
@@ -22,8 +23,7 @@ constexpr Option kRequiredOptions[] = {
     {"idle", "yes"},
     {"keep-open", "no"},
     {"force-window", "no"},
-    {"vo", MpvHandle::kVideoOutput},
-    {"gpu-sw", "yes"},
+    {"vo", "null"},
     // The window handle is an X11 one; a Wayland context would open a window of its own.
     {"gpu-context", "x11egl"},
     {"input-default-bindings", "no"},
@@ -67,6 +67,20 @@ std::unique_ptr<MpvHandle> MpvHandle::create() {
     }
     if (mpv_initialize(handle) < 0) return nullptr;
     return mpv;
+}
+
+// mpv's OpenGL output refuses a software renderer (and costs several times the CPU of plain X11 drawing
+// on one); plain X11 draws anywhere.
+const char* MpvHandle::videoOutput() {
+    switch (videoDrawing()) {
+        case VideoDrawing::Gpu:
+            return "gpu,x11";
+        case VideoDrawing::XVideo:
+            return "xv,x11";
+        case VideoDrawing::X11:
+            break;
+    }
+    return "x11";
 }
 
 MpvHandle::~MpvHandle() {

@@ -8,12 +8,14 @@
 #include <memory>
 
 // One libmpv player instance, initialised to play inside a window it is given: no window, input handling,
-// pointer hiding, screen-saver control or terminal output of its own. Destroying it ends the instance and
+// pointer hiding, screen-saver control or terminal output of its own, and no video output until it is given
+// a window. Destroying it ends the instance and
 // joins all of its threads.
 class MpvHandle {
   public:
-    // The video outputs to try, in order, for a window of the player's.
-    static constexpr const char* kVideoOutput = "gpu,x11";
+    // The video outputs to try, in order, for a window of the player's: the cheapest that draws right on
+    // this display.
+    static const char* videoOutput();
 
     // Null when libmpv does not start.
     static std::unique_ptr<MpvHandle> create();
