@@ -32,7 +32,7 @@ QString errorText(int error) {
 }  // namespace
 
 std::unique_ptr<MpvEngine> MpvEngine::create(QWidget* parent) {
-    auto mpv = MpvHandle::create();
+    auto mpv = MpvHandle::forEngine();
     if (!mpv) return nullptr;
     return std::unique_ptr<MpvEngine>(new MpvEngine(std::move(mpv), parent));
 }

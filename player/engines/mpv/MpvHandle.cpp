@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "MpvLogging.h"
@@ -48,6 +49,22 @@ constexpr Option kOptionalOptions[] = {
     {"audio-fallback-to-null", "yes"},
 };
 }  // namespace
+
+namespace {
+std::unique_ptr<MpvHandle>& kept() {
+    static std::unique_ptr<MpvHandle> mpv;
+    return mpv;
+}
+}  // namespace
+
+void MpvHandle::keepForFirstEngine(std::unique_ptr<MpvHandle> mpv) {
+    kept() = std::move(mpv);
+}
+
+std::unique_ptr<MpvHandle> MpvHandle::forEngine() {
+    if (kept()) return std::move(kept());
+    return create();
+}
 
 std::unique_ptr<MpvHandle> MpvHandle::create() {
     // libmpv refuses to start under a locale whose decimal separator is not a point. The program's main sets

@@ -19,6 +19,10 @@ class MpvHandle {
 
     // Null when libmpv does not start.
     static std::unique_ptr<MpvHandle> create();
+    // The instance the library's start made to learn mpv's version, kept for the first engine: a second
+    // instance would cost the start-up another initialisation and an ending. Made anew when there is none.
+    static void keepForFirstEngine(std::unique_ptr<MpvHandle> mpv);
+    static std::unique_ptr<MpvHandle> forEngine();
     ~MpvHandle();
     MpvHandle(const MpvHandle&) = delete;
     MpvHandle& operator=(const MpvHandle&) = delete;
