@@ -43,6 +43,26 @@ QString RealEngineScreen::mpvProperty(RealPlayerEngine* mpv, const char* name) {
     return value;
 }
 
+QObject* RealEngineScreen::engineObject() const {
+    if (engine.id == EngineLoader::kMediaPlayer) return screen->wmpPlayer();
+    return screen->realPlayer();
+}
+
+QString RealEngineScreen::videoOutput() const {
+    if (!gst()) return mpv("current-vo");
+    QString name;
+    QMetaObject::invokeMethod(engineObject(), "videoSinkName", Qt::DirectConnection,
+                              Q_RETURN_ARG(QString, name));
+    return name;
+}
+
+int RealEngineScreen::videoOutputsMade() const {
+    int made = -1;
+    QMetaObject::invokeMethod(engineObject(), "videoOutputsMade", Qt::DirectConnection,
+                              Q_RETURN_ARG(int, made));
+    return made;
+}
+
 void RealEngineScreen::startClip(const char* name) {
     ASSERT_TRUE(playFile(built::media(name)));
     ASSERT_TRUE(waitForState(PlayState::Playing, 20000)) << name << ": " << lastError().toStdString();

@@ -29,6 +29,12 @@ class RealEngineScreen : public ::testing::Test, public ScreenHarness {
     MediaPlayerEngine* gst() const {
         return engine.id == EngineLoader::kMediaPlayer ? screen->wmpPlayer() : nullptr;
     }
+    // The engine under test, as the object its accessors for tests are invoked on.
+    QObject* engineObject() const;
+    // What the engine draws the video with: mpv's current output, GStreamer's video sink element by name.
+    QString videoOutput() const;
+    // How many video outputs the engine has made so far.
+    int videoOutputsMade() const;
     double position() const { return gst() ? gst()->currentPosition() : mpv("time-pos").toDouble(); }
     bool playing() const { return gst() ? gst()->playState() == 3 : !stopped() && !paused(); }
     bool paused() const { return gst() ? gst()->playState() == 2 : mpv("pause") == "yes"; }

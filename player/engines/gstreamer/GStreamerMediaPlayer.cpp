@@ -42,8 +42,20 @@ GStreamerMediaPlayer::GStreamerMediaPlayer(QWidget* parent)
     connect(m_video, &EngineVideoWidget::nativeWindowChanged, this, [this] {
         if (const WId window = m_video->internalWinId()) m_pipeline->setWindowHandle(window);
     });
-    // The sink must be done with the window before the window goes.
-    connect(m_video, &EngineVideoWidget::aboutToBeDestroyed, this, &GStreamerMediaPlayer::resetPipeline);
+    // The sink must be done with the window before the window goes. Between clips it lets go of a native
+    // window that goes; while a clip plays or holds its picture it keeps drawing into it.
+    connect(m_video, &EngineVideoWidget::nativeWindowAboutToGo, this, [this] {
+        if (m_wantPlaying || m_playState == kPlayStatePaused) return;
+        m_pipeline->setState(GST_STATE_NULL);
+        m_pipeline->setWindowHandle(0);
+    });
+    connect(m_video, &EngineVideoWidget::aboutToBeDestroyed, this, [this] {
+        resetPipeline();
+        m_pipeline->setState(GST_STATE_NULL);
+    });
+    m_frameSizeDelay.setSingleShot(true);
+    m_frameSizeDelay.setInterval(kFrameSizeDelayMs);
+    connect(&m_frameSizeDelay, &QTimer::timeout, this, &GStreamerMediaPlayer::askForFramesOfTheWindowSize);
     m_startWatchdog.setSingleShot(true);
     m_startWatchdog.setInterval(kStartTimeoutMs);
     connect(&m_startWatchdog, &QTimer::timeout, this,
@@ -101,11 +113,13 @@ void GStreamerMediaPlayer::stop() {
     if (m_playState != kPlayStateUndefined) setPlayState(kPlayStateStopped, true);
 }
 
+// Down to READY, not NULL: the video sink keeps its connection to the display and its window from one clip
+// to the next, so that one video output serves the whole run.
 void GStreamerMediaPlayer::resetPipeline() {
     m_wantPlaying = false;
     m_pendingSeek = -1;
     m_startWatchdog.stop();
-    if (m_pipeline) m_pipeline->setState(GST_STATE_NULL);
+    if (m_pipeline) m_pipeline->setState(GST_STATE_READY);
 }
 
 double GStreamerMediaPlayer::currentPosition() const {
@@ -168,6 +182,8 @@ void GStreamerMediaPlayer::pipeline_EndOfStream() {
 void GStreamerMediaPlayer::fail(const QString& message) {
     qCWarning(lcGStreamerEngine).noquote() << "cannot play" << m_url << "-" << message;
     resetPipeline();
+    // A failed pipeline starts the next clip afresh.
+    m_pipeline->setState(GST_STATE_NULL);
     setPlayState(kPlayStateReady, false);
     emit MediaError();
 }
@@ -183,9 +199,27 @@ void GStreamerMediaPlayer::setPlayState(int state, bool notifyLater) {
     }
 }
 
+QString GStreamerMediaPlayer::videoSinkName() const {
+    return m_pipeline->videoSinkName();
+}
+
+int GStreamerMediaPlayer::videoOutputsMade() const {
+    return m_pipeline->videoOutputsOpened();
+}
+
 // Device pixels: the sink draws into the native window in the window system's own units.
 void GStreamerMediaPlayer::placeVideo() {
     if (!m_video) return;
     m_pipeline->setRenderRectangle(m_video->deviceRect());
     m_pipeline->expose();
+    if (!m_pipeline->scalesVideoItself()) m_frameSizeDelay.start();
+}
+
+// The sink measures its window on a display connection of its own, once the new size has reached the X
+// server. The next frame comes at that size; a held picture is decoded again at it.
+void GStreamerMediaPlayer::askForFramesOfTheWindowSize() {
+    m_pipeline->expose();
+    m_pipeline->askForFramesOfTheWindowSize();
+    double seconds = 0;
+    if (m_playState == kPlayStatePaused && m_pipeline->queryPosition(seconds)) m_pipeline->seek(seconds);
 }

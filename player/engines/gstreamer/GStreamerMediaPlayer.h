@@ -62,6 +62,10 @@ class GStreamerMediaPlayer : public MediaPlayerEngine {
     // Errors are not queued: each one is notified once, as MediaError.
     void clearErrorQueue() override {}
 
+    // The video sink, by element name, and how often it has opened the display; for tests.
+    Q_INVOKABLE QString videoSinkName() const;
+    Q_INVOKABLE int videoOutputsMade() const;
+
   private:
     void pipeline_StateChanged();
     void pipeline_EndOfStream();
@@ -70,10 +74,14 @@ class GStreamerMediaPlayer : public MediaPlayerEngine {
     void setPlayState(int state, bool notifyLater);
     void resetPipeline();
     void placeVideo();
+    void askForFramesOfTheWindowSize();
 
     std::unique_ptr<PlaybinPipeline> m_pipeline;
     QPointer<EngineVideoWidget> m_video;
     QTimer m_startWatchdog;
+    // A run of resizes asks the sink for frames of the new size once, when it has settled.
+    static constexpr int kFrameSizeDelayMs = 50;
+    QTimer m_frameSizeDelay;
 
     QString m_url;
     int m_playState = kPlayStateUndefined;

@@ -3,20 +3,37 @@
 #include <gst/video/videooverlay.h>
 
 #include <memory>
+#include <vector>
 
 #include "GStreamerLogging.h"
 #include "engines/api/EnginePlugin.h"
+#include "platform/VideoDrawing.h"
 
 Q_LOGGING_CATEGORY(lcGStreamerEngine, "kestrune.engine.gstreamer")
 
 namespace {
-// glimagesink scales the picture to the window; ximagesink is there when the GL plugins are not.
-// xvimagesink is left out on purpose: it needs the Xv extension, which many X servers lack.
+// The cheapest sink that draws right on this display, with the ones after it for a machine without its
+// plugin: glimagesink on a graphics card, xvimagesink where the X server scales through XVideo, and else
+// ximagesink, whose plain X11 images playbin's converter scales to the window (glimagesink on a software
+// renderer costs several times its CPU).
+std::vector<const char*> videoSinkFactories() {
+    switch (videoDrawing()) {
+        case VideoDrawing::Gpu:
+            return {"glimagesink", "xvimagesink", "ximagesink"};
+        case VideoDrawing::XVideo:
+            return {"xvimagesink", "ximagesink"};
+        case VideoDrawing::X11:
+            break;
+    }
+    return {"ximagesink", "glimagesink"};
+}
+
 GstElement* makeVideoSink() {
-    for (const char* factory : {"glimagesink", "ximagesink"}) {
+    for (const char* factory : videoSinkFactories()) {
         if (GstElement* sink = gst_element_factory_make(factory, nullptr)) {
             g_object_set(sink, "force-aspect-ratio", TRUE, nullptr);
             gst_video_overlay_handle_events(GST_VIDEO_OVERLAY(sink), FALSE);
+            qCInfo(lcGStreamerEngine) << "draws the video with" << factory;
             return sink;
         }
     }
@@ -149,9 +166,32 @@ void PlaybinPipeline::setMute(bool mute) {
     if (m_playbin) g_object_set(m_playbin, "mute", mute ? TRUE : FALSE, nullptr);
 }
 
+// A sink that draws moves to the new window at once; one that does not yet asks for the window when it
+// needs one (ximagesink given a window would open the display and watch the window even while down).
 void PlaybinPipeline::setWindowHandle(WId window) {
     m_windowHandle = window;
-    if (m_videoSink) gst_video_overlay_set_window_handle(GST_VIDEO_OVERLAY(m_videoSink), window);
+    GstState current = GST_STATE_NULL;
+    if (m_playbin) gst_element_get_state(m_playbin, &current, nullptr, 0);
+    if (m_videoSink && current >= GST_STATE_PAUSED)
+        gst_video_overlay_set_window_handle(GST_VIDEO_OVERLAY(m_videoSink), window);
+}
+
+bool PlaybinPipeline::scalesVideoItself() const {
+    GstElementFactory* factory = m_videoSink ? gst_element_get_factory(m_videoSink) : nullptr;
+    return !factory || qstrcmp(GST_OBJECT_NAME(factory), "ximagesink") != 0;
+}
+
+// ximagesink asks for frames of its window's size: a new size takes a new negotiation upstream.
+void PlaybinPipeline::askForFramesOfTheWindowSize() {
+    if (scalesVideoItself()) return;
+    if (GstPad* pad = gst_element_get_static_pad(m_videoSink, "sink")) {
+        gst_pad_push_event(pad, gst_event_new_reconfigure());
+        gst_object_unref(pad);
+    }
+}
+
+QString PlaybinPipeline::videoSinkName() const {
+    return m_videoSink ? QString::fromUtf8(GST_ELEMENT_NAME(m_videoSink)) : QString();
 }
 
 void PlaybinPipeline::setRenderRectangle(const QRect& rect) {
@@ -175,6 +215,11 @@ GstBusSyncReply PlaybinPipeline::onBusMessage(GstBus*, GstMessage* message, gpoi
         return GST_BUS_DROP;
     }
     const GstMessageType type = GST_MESSAGE_TYPE(message);
+    if (type == GST_MESSAGE_STATE_CHANGED && GST_MESSAGE_SRC(message) == GST_OBJECT(self->m_videoSink)) {
+        GstState from = GST_STATE_VOID_PENDING, to = GST_STATE_VOID_PENDING;
+        gst_message_parse_state_changed(message, &from, &to, nullptr);
+        if (from == GST_STATE_NULL && to == GST_STATE_READY) ++self->m_videoOutputsOpened;
+    }
     if (type == GST_MESSAGE_WARNING || type == GST_MESSAGE_ERROR) logProblem(message);
     switch (type) {
         case GST_MESSAGE_STATE_CHANGED:

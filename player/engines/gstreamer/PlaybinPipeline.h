@@ -37,8 +37,18 @@ class PlaybinPipeline : public QObject {
     bool mute() const;
     void setMute(bool mute);
 
+    // The video sink's element name ("ximagesink0"), and how often it has opened its connection to the
+    // display (gone from NULL to READY).
+    QString videoSinkName() const;
+    int videoOutputsOpened() const { return m_videoOutputsOpened.load(); }
+
     void setWindowHandle(WId window);
     void setRenderRectangle(const QRect& rect);
+    // Whether the sink scales the picture to its window; ximagesink draws frames at their size, and the
+    // converter before it makes them the size the sink asks for.
+    bool scalesVideoItself() const;
+    // Frames from now on are made the size of the window.
+    void askForFramesOfTheWindowSize();
     void expose();
 
   signals:
@@ -56,4 +66,5 @@ class PlaybinPipeline : public QObject {
     GstElement* m_videoSink = nullptr;
     std::atomic<WId> m_windowHandle{0};
     std::atomic<int> m_generation{0};
+    std::atomic<int> m_videoOutputsOpened{0};
 };

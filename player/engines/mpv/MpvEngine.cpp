@@ -13,6 +13,7 @@ Q_LOGGING_CATEGORY(lcMpvEngine, "kestrune.engine.mpv")
 namespace {
 constexpr quint64 kTimePos = 1;
 constexpr quint64 kDuration = 2;
+constexpr quint64 kCurrentVideoOutput = 3;
 
 qint64 milliseconds(double seconds) {
     return std::max<qint64>(0, std::llround(seconds * 1000.0));
@@ -31,7 +32,7 @@ QString errorText(int error) {
 }  // namespace
 
 std::unique_ptr<MpvEngine> MpvEngine::create(QWidget* parent) {
-    auto mpv = MpvHandle::create();
+    auto mpv = MpvHandle::forEngine();
     if (!mpv) return nullptr;
     return std::unique_ptr<MpvEngine>(new MpvEngine(std::move(mpv), parent));
 }
@@ -50,6 +51,7 @@ MpvEngine::MpvEngine(std::unique_ptr<MpvHandle> mpv, QWidget* parent)
         Qt::QueuedConnection);
     mpv_observe_property(m_mpv->get(), kTimePos, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv->get(), kDuration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv->get(), kCurrentVideoOutput, "current-vo", MPV_FORMAT_STRING);
     mpv_request_log_messages(m_mpv->get(), "warn");
     mpv_set_wakeup_callback(m_mpv->get(), &MpvEngine::wakeUp, this);
 }
@@ -103,6 +105,12 @@ void MpvEngine::handleEvent(const mpv_event& event) {
 void MpvEngine::logMessage(const mpv_event_log_message& message) {
     const QString text = QString::fromUtf8(message.text).trimmed();
     if (text.isEmpty()) return;
+    // mpv warns of its x11 output's cost against its OpenGL one; the player chose x11 where it is the
+    // cheaper.
+    if (qstrcmp(message.prefix, "vo/x11") == 0 && text.contains(QLatin1String("legacy VO"))) {
+        qCInfo(lcMpvEngine).noquote() << message.prefix << "-" << text;
+        return;
+    }
     if (message.log_level <= MPV_LOG_LEVEL_ERROR) {
         qCCritical(lcMpvEngine).noquote() << message.prefix << "-" << text;
     } else {
@@ -143,6 +151,11 @@ void MpvEngine::fileEnded(const mpv_event_end_file& end) {
 }
 
 void MpvEngine::propertyChanged(quint64 id, const mpv_event_property& property) {
+    if (id == kCurrentVideoOutput) {
+        videoOutputChanged(property.format == MPV_FORMAT_STRING ? *static_cast<char**>(property.data)
+                                                                : nullptr);
+        return;
+    }
     if (property.format != MPV_FORMAT_DOUBLE || !currentClipActive()) return;
     const qint64 value = milliseconds(*static_cast<const double*>(property.data));
     if (id == kDuration) {
@@ -150,6 +163,16 @@ void MpvEngine::propertyChanged(quint64 id, const mpv_event_property& property) 
     } else if (id == kTimePos && canStop() && !m_seeking) {
         emit positionChanged(value, m_lengthMs);
     }
+}
+
+// A video output made, or ended (null).
+void MpvEngine::videoOutputChanged(const char* name) {
+    const QString output = QString::fromUtf8(name);
+    if (output == m_videoOutput) return;
+    m_videoOutput = output;
+    if (output.isEmpty() || output == QLatin1String("null")) return;
+    ++m_videoOutputsMade;
+    qCInfo(lcMpvEngine).noquote() << "draws the video with mpv's" << output << "output";
 }
 
 // Forgets the current clip and leaves mpv idle, so that nothing more of it, or of a play list it came
@@ -239,14 +262,15 @@ QString MpvEngine::mpvProperty(const QString& name) const {
 }
 
 // The widget gets its native window when the screen window shows it, and may get another one later. A video
-// output made for one window is never moved to another: mpv makes a new one for the new window.
+// output made for one window is never moved to another: mpv makes a new one for the new window. Between
+// clips mpv keeps the output it has (force-window), black, so that one output serves a whole run.
 void MpvEngine::attachVideo() {
     if (!m_video) return;
     const WId wid = m_video->winId();
     if (wid == m_wid) return;
     detachVideo();
     if (m_mpv->setInt64("wid", static_cast<qint64>(wid)) < 0 ||
-        m_mpv->setString("vo", MpvHandle::kVideoOutput) < 0) {
+        m_mpv->setString("vo", MpvHandle::videoOutput()) < 0 || m_mpv->setFlag("force-window", true) < 0) {
         qCWarning(lcMpvEngine) << "libmpv does not take the video window" << wid;
         return;
     }
@@ -257,6 +281,7 @@ void MpvEngine::attachVideo() {
 // attachVideo the video goes nowhere.
 void MpvEngine::detachVideo() {
     if (m_wid == 0) return;
+    m_mpv->setFlag("force-window", false);
     m_mpv->setString("vo", "null");
     m_wid = 0;
 }

@@ -38,6 +38,8 @@ class MpvEngine : public RealPlayerEngine {
 
     // An mpv property as text, empty when unavailable; for tests.
     Q_INVOKABLE QString mpvProperty(const QString& name) const;
+    // How many video outputs mpv has made so far; for tests.
+    Q_INVOKABLE int videoOutputsMade() const { return m_videoOutputsMade; }
 
   private:
     enum class Phase { Idle, Loading, Playing, Paused };
@@ -49,6 +51,7 @@ class MpvEngine : public RealPlayerEngine {
     void fileEnded(const mpv_event_end_file& end);
     void propertyChanged(quint64 id, const mpv_event_property& property);
     void logMessage(const mpv_event_log_message& message);
+    void videoOutputChanged(const char* name);
     void playbackRestarted();
     bool currentClipActive() const { return m_entry != 0 && m_mpvEntry == m_entry; }
     void leaveClip();
@@ -69,4 +72,6 @@ class MpvEngine : public RealPlayerEngine {
     qint64 m_lengthMs = 0;
     qint64 m_pendingSeekMs = -1;  // asked for while the clip was still loading
     bool m_seeking = false;       // positions before the seek completes are stale
+    QString m_videoOutput;        // mpv's current video output, empty while there is none
+    int m_videoOutputsMade = 0;
 };

@@ -2,10 +2,12 @@
 
 #include <clocale>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "MpvLogging.h"
 #include "engines/api/EnginePlugin.h"
+#include "platform/VideoDrawing.h"
 
 namespace {
 struct Option {
@@ -22,8 +24,7 @@ constexpr Option kRequiredOptions[] = {
     {"idle", "yes"},
     {"keep-open", "no"},
     {"force-window", "no"},
-    {"vo", MpvHandle::kVideoOutput},
-    {"gpu-sw", "yes"},
+    {"vo", "null"},
     // The window handle is an X11 one; a Wayland context would open a window of its own.
     {"gpu-context", "x11egl"},
     {"input-default-bindings", "no"},
@@ -49,6 +50,22 @@ constexpr Option kOptionalOptions[] = {
 };
 }  // namespace
 
+namespace {
+std::unique_ptr<MpvHandle>& kept() {
+    static std::unique_ptr<MpvHandle> mpv;
+    return mpv;
+}
+}  // namespace
+
+void MpvHandle::keepForFirstEngine(std::unique_ptr<MpvHandle> mpv) {
+    kept() = std::move(mpv);
+}
+
+std::unique_ptr<MpvHandle> MpvHandle::forEngine() {
+    if (kept()) return std::move(kept());
+    return create();
+}
+
 std::unique_ptr<MpvHandle> MpvHandle::create() {
     // libmpv refuses to start under a locale whose decimal separator is not a point. The program's main sets
     // LC_NUMERIC once, before any engine is made: the locale belongs to the whole process.
@@ -67,6 +84,20 @@ std::unique_ptr<MpvHandle> MpvHandle::create() {
     }
     if (mpv_initialize(handle) < 0) return nullptr;
     return mpv;
+}
+
+// mpv's OpenGL output refuses a software renderer (and costs several times the CPU of plain X11 drawing
+// on one); plain X11 draws anywhere.
+const char* MpvHandle::videoOutput() {
+    switch (videoDrawing()) {
+        case VideoDrawing::Gpu:
+            return "gpu,x11";
+        case VideoDrawing::XVideo:
+            return "xv,x11";
+        case VideoDrawing::X11:
+            break;
+    }
+    return "x11";
 }
 
 MpvHandle::~MpvHandle() {

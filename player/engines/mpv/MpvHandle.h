@@ -8,15 +8,21 @@
 #include <memory>
 
 // One libmpv player instance, initialised to play inside a window it is given: no window, input handling,
-// pointer hiding, screen-saver control or terminal output of its own. Destroying it ends the instance and
+// pointer hiding, screen-saver control or terminal output of its own, and no video output until it is given
+// a window. Destroying it ends the instance and
 // joins all of its threads.
 class MpvHandle {
   public:
-    // The video outputs to try, in order, for a window of the player's.
-    static constexpr const char* kVideoOutput = "gpu,x11";
+    // The video outputs to try, in order, for a window of the player's: the cheapest that draws right on
+    // this display.
+    static const char* videoOutput();
 
     // Null when libmpv does not start.
     static std::unique_ptr<MpvHandle> create();
+    // The instance the library's start made to learn mpv's version, kept for the first engine: a second
+    // instance would cost the start-up another initialisation and an ending. Made anew when there is none.
+    static void keepForFirstEngine(std::unique_ptr<MpvHandle> mpv);
+    static std::unique_ptr<MpvHandle> forEngine();
     ~MpvHandle();
     MpvHandle(const MpvHandle&) = delete;
     MpvHandle& operator=(const MpvHandle&) = delete;

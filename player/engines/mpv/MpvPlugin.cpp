@@ -3,6 +3,7 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "MpvEngine.h"
 #include "engines/api/EnginePlugin.h"
@@ -17,8 +18,9 @@ Q_DECL_EXPORT bool kestrune_engine_start(char* version, std::size_t size) {
     // The library must speak the client interface this plugin was built against.
     if (mpv_client_api_version() >> 16 != MPV_CLIENT_API_VERSION >> 16) return false;
     static const QByteArray text = [] {
-        const auto mpv = MpvHandle::create();
+        auto mpv = MpvHandle::create();
         const QString name = mpv ? mpv->stringProperty("mpv-version") : QString();
+        MpvHandle::keepForFirstEngine(std::move(mpv));
         return name.isEmpty() ? QByteArray() : QByteArray("lib") + name.toUtf8();  // "libmpv 0.35.1"
     }();
     if (text.isEmpty()) return false;
