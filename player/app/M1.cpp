@@ -3,7 +3,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QGuiApplication>
-#include <QLocalSocket>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
@@ -20,17 +19,13 @@
 #include "forms/frmMsgBox.h"
 #include "handover/FileListCommand.h"
 #include "handover/InstanceChannel.h"
-#include "handover/InstanceRecord.h"
 #include "handover/MF.h"
-#include "handover/OutgoingFileList.h"
 #include "model/SysConfig.h"
 #include "monitors/AimMonitor.h"
 #include "monitors/cMonitors.h"
 #include "platform/Services.h"
 
 namespace {
-constexpr int kConnectTimeoutMs = 5000;
-
 int terminationPipe[2] = {-1, -1};
 
 void onTerminationSignal(int) {
@@ -40,6 +35,9 @@ void onTerminationSignal(int) {
 }  // namespace
 
 M1::M1(const QString& strProgramFolder) : m_strProgramFolder(strProgramFolder) {}
+
+M1::M1(const QString& strProgramFolder, InstanceLock instanceLock)
+    : m_strProgramFolder(strProgramFolder), m_instanceLock(std::move(instanceLock)) {}
 
 // The screen window goes first: its last events still reach a controller and a panel that exist.
 M1::~M1() {
@@ -55,8 +53,8 @@ void M1::Main(const QString& strCommandLine) {
     m_strAssocAppFolder = strParentFolder(m_strProgramFolder) + QStringLiteral("/FileAssocia");
     m_strAssocIcoFolder = m_strAssocAppFolder;
 
-    if (!m_instanceLock.boolAcquire()) {
-        handOverToRunningPlayer(strCommandLine);
+    if (!m_instanceLock.boolAcquired() && !m_instanceLock.boolAcquire()) {
+        instancechannel::handOverToRunningPlayer(strCommandLine);
         m_boolHandedOver = true;
         return;
     }
@@ -136,28 +134,6 @@ void M1::noteWhatWasNotRead() {
                              "保存的%1保持原样，本次运行中对它们的改动在退出时不会保存。")
                              .arg(unread.join(QStringLiteral("和")));
     QTimer::singleShot(0, m_frmMain.get(), [this, note] { frmMsgBox::openNote(m_frmMain.get(), note); });
-}
-
-void M1::handOverToRunningPlayer(const QString& strCommandLine) {
-    QLocalSocket socket;
-    socket.connectToServer(instancechannel::strServerPath());
-    // A player that is still starting has no channel yet: this start then ends without handing anything over.
-    if (!socket.waitForConnected(kConnectTimeoutMs)) return;
-    instancechannel::sendStringToInstance(socket, QStringLiteral("-SMF"));
-    if (strCommandLine.isEmpty()) return;
-    if (strCommandLine.size() <= instancerecord::kMaxChars) {
-        instancechannel::sendStringToInstance(socket, strCommandLine);
-        return;
-    }
-    // Too long for one record: the path travels whole, whatever it holds, as a one-file list block of this
-    // start's own, which the player reads while this start waits for its answer.
-    OutgoingFileList block;
-    QString command, error;
-    if (block.boolWrite({strCommandLine}, command, error)) {
-        instancechannel::sendStringToInstance(socket, command);
-    } else {
-        qCWarning(lcApp) << "the command line could not be handed over:" << error;
-    }
 }
 
 void M1::releaseInstance() {
