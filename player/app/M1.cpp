@@ -64,7 +64,7 @@ void M1::Main(const QString& strCommandLine) {
 
     installDesktopServices();
     useChineseLocale();
-    auto enginePreload = std::make_unique<EnginePreload>(m_strProgramFolder + QStringLiteral("/engines"));
+    m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
     QString error;
     if (!settingsdb::boolCreateIfMissing(m_strProgramFolder, error))
         qCWarning(lcApp) << "settings database not created:" << error;
@@ -78,6 +78,14 @@ void M1::Main(const QString& strCommandLine) {
     m_objControler = std::make_unique<Controler>();
     m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
     SysConfig& config = *m_objControler->objSysConfig();
+    // Only the engine that the rule plays with first is made ready before the first play, the other one
+    // when a play falls back to it. A start with files plays at once: its engine loads while the windows
+    // are built. Otherwise it loads once the panel is up, so that neither waits for the other.
+    const int firstEngine = config.lngPlayRuler() == EngineRule::PreferMediaPlayer ||
+                                    config.lngPlayRuler() == EngineRule::MediaPlayerOnly
+                                ? EngineLoader::kMediaPlayer
+                                : EngineLoader::kRealPlayer;
+    if (!strCommandLine.isEmpty()) m_engines->prepareInBackground(firstEngine);
 
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
     m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
@@ -89,9 +97,8 @@ void M1::Main(const QString& strCommandLine) {
             qCWarning(lcApp) << "later starts cannot reach this player:" << error;
     }
 
-    enginePreload.reset();
-    m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
-    m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayer(), m_engines->createMediaPlayer());
+    m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayerOnDemand(),
+                                              m_engines->createMediaPlayerOnDemand());
     m_frmScreen->setWindowTitle(QLatin1String(kProductName));
     placeScreenWindow();
     m_frmScreen->show();
@@ -119,6 +126,7 @@ void M1::Main(const QString& strCommandLine) {
     m_frmMain->setFaceBySysConfigPara();
     m_boolSysReady = true;
     noteWhatWasNotRead();
+    QTimer::singleShot(0, this, [this, firstEngine] { m_engines->prepareInBackground(firstEngine); });
     if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
 }
 
