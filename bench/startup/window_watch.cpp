@@ -3,8 +3,9 @@
 //
 //   kestrune-window-watch TITLE -- command [arguments...]
 //
-// Prints "window-shown-ms N", then ends the command with SIGTERM and waits for it. Exits 1 when no such
-// window shows within 30 seconds.
+// Prints "window-shown-ms N", then ends the command with SIGTERM and prints "ended-after-term-ms M", the
+// time from the signal until the command has ended (for the player: its list and settings stored). Exits 1
+// when no such window shows within 30 seconds.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -68,9 +69,14 @@ int main(int argc, char** argv) {
         }
         if (result != 0) poll(&connection, 1, 100);
     }
+    const auto term = std::chrono::steady_clock::now();
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
+    if (result == 0) {
+        const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - term);
+        std::printf("ended-after-term-ms %.1f\n", ms.count());
+    }
     XCloseDisplay(display);
     return result;
 }
