@@ -80,7 +80,8 @@ void M1::Main(const QString& strCommandLine) {
     SysConfig& config = *m_objControler->objSysConfig();
     // Only the engine that the rule plays with first is made ready before the first play, the other one
     // when a play falls back to it. A start with files plays at once: its engine loads while the windows
-    // are built. Otherwise it loads once the panel is up, so that neither waits for the other.
+    // are built. Otherwise it loads at the first play: a start that only shows the panel, or ends soon
+    // after, never waits for an engine library.
     const int firstEngine = config.lngPlayRuler() == EngineRule::PreferMediaPlayer ||
                                     config.lngPlayRuler() == EngineRule::MediaPlayerOnly
                                 ? EngineLoader::kMediaPlayer
@@ -126,7 +127,6 @@ void M1::Main(const QString& strCommandLine) {
     m_frmMain->setFaceBySysConfigPara();
     m_boolSysReady = true;
     noteWhatWasNotRead();
-    QTimer::singleShot(0, this, [this, firstEngine] { m_engines->prepareInBackground(firstEngine); });
     if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
 }
 
