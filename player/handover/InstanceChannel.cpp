@@ -109,7 +109,7 @@ bool InstanceLock::boolAcquire() {
         m_strNoChannel = QStringLiteral("cannot make the lock file in %1").arg(folder);
         m_lock.reset();
     }
-    qCWarning(lcHandover).noquote() << m_strNoChannel;
+    // Told by the player once it is set up to end in order: a start that takes the lock has no window yet.
     return m_boolAcquired = true;
 }
 
