@@ -7,7 +7,8 @@
 // A mapped window may still be black while its program is busy. Once it is mapped the watcher sends it the
 // window manager's ping (_NET_WM_PING), which Qt answers from its event loop, so the answer marks a panel
 // that paints and takes input. Prints "window-shown-ms N window-answered-ms M", then ends the command with
-// SIGTERM and waits for it. Exits 1 when no such window shows and answers in time (30 seconds by default).
+// SIGTERM and prints "ended-after-term-ms M", the time until it has ended (for the player: its list and
+// settings stored). Exits 1 when no such window shows and answers in time (30 seconds by default).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -101,9 +102,14 @@ int main(int argc, char** argv) {
         }
         if (result != 0) poll(&connection, 1, 100);
     }
+    const auto term = std::chrono::steady_clock::now();
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
+    if (result == 0) {
+        const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - term);
+        std::printf("ended-after-term-ms %.1f\n", ms.count());
+    }
     XCloseDisplay(display);
     return result;
 }

@@ -3,7 +3,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QGuiApplication>
-#include <QLocalSocket>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
@@ -20,17 +19,13 @@
 #include "forms/frmMsgBox.h"
 #include "handover/FileListCommand.h"
 #include "handover/InstanceChannel.h"
-#include "handover/InstanceRecord.h"
 #include "handover/MF.h"
-#include "handover/OutgoingFileList.h"
 #include "model/SysConfig.h"
 #include "monitors/AimMonitor.h"
 #include "monitors/cMonitors.h"
 #include "platform/Services.h"
 
 namespace {
-constexpr int kConnectTimeoutMs = 5000;
-
 int terminationPipe[2] = {-1, -1};
 
 void onTerminationSignal(int) {
@@ -40,6 +35,9 @@ void onTerminationSignal(int) {
 }  // namespace
 
 M1::M1(const QString& strProgramFolder) : m_strProgramFolder(strProgramFolder) {}
+
+M1::M1(const QString& strProgramFolder, InstanceLock instanceLock)
+    : m_strProgramFolder(strProgramFolder), m_instanceLock(std::move(instanceLock)) {}
 
 // The screen window goes first: its last events still reach a controller and a panel that exist.
 M1::~M1() {
@@ -55,8 +53,8 @@ void M1::Main(const QString& strCommandLine) {
     m_strAssocAppFolder = strParentFolder(m_strProgramFolder) + QStringLiteral("/FileAssocia");
     m_strAssocIcoFolder = m_strAssocAppFolder;
 
-    if (!m_instanceLock.boolAcquire()) {
-        handOverToRunningPlayer(strCommandLine);
+    if (!m_instanceLock.boolAcquired() && !m_instanceLock.boolAcquire()) {
+        instancechannel::handOverToRunningPlayer(strCommandLine);
         m_boolHandedOver = true;
         return;
     }
@@ -66,7 +64,7 @@ void M1::Main(const QString& strCommandLine) {
 
     installDesktopServices();
     useChineseLocale();
-    auto enginePreload = std::make_unique<EnginePreload>(m_strProgramFolder + QStringLiteral("/engines"));
+    m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
     QString error;
     if (!settingsdb::boolCreateIfMissing(m_strProgramFolder, error))
         qCWarning(lcApp) << "settings database not created:" << error;
@@ -80,6 +78,15 @@ void M1::Main(const QString& strCommandLine) {
     m_objControler = std::make_unique<Controler>();
     m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
     SysConfig& config = *m_objControler->objSysConfig();
+    // Only the engine that the rule plays with first is made ready before the first play, the other one
+    // when a play falls back to it. A start with files plays at once: its engine loads while the windows
+    // are built. Otherwise it loads at the first play: a start that only shows the panel, or ends soon
+    // after, never waits for an engine library.
+    const int firstEngine = config.lngPlayRuler() == EngineRule::PreferMediaPlayer ||
+                                    config.lngPlayRuler() == EngineRule::MediaPlayerOnly
+                                ? EngineLoader::kMediaPlayer
+                                : EngineLoader::kRealPlayer;
+    if (!strCommandLine.isEmpty()) m_engines->prepareInBackground(firstEngine);
 
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
     m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
@@ -91,9 +98,8 @@ void M1::Main(const QString& strCommandLine) {
             qCWarning(lcApp) << "later starts cannot reach this player:" << error;
     }
 
-    enginePreload.reset();
-    m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
-    m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayer(), m_engines->createMediaPlayer());
+    m_frmScreen = std::make_unique<frmScreen>(m_engines->createRealPlayerOnDemand(),
+                                              m_engines->createMediaPlayerOnDemand());
     m_frmScreen->setWindowTitle(QLatin1String(kProductName));
     placeScreenWindow();
     m_frmScreen->show();
@@ -136,28 +142,6 @@ void M1::noteWhatWasNotRead() {
                              "保存的%1保持原样，本次运行中对它们的改动在退出时不会保存。")
                              .arg(unread.join(QStringLiteral("和")));
     QTimer::singleShot(0, m_frmMain.get(), [this, note] { frmMsgBox::openNote(m_frmMain.get(), note); });
-}
-
-void M1::handOverToRunningPlayer(const QString& strCommandLine) {
-    QLocalSocket socket;
-    socket.connectToServer(instancechannel::strServerPath());
-    // A player that is still starting has no channel yet: this start then ends without handing anything over.
-    if (!socket.waitForConnected(kConnectTimeoutMs)) return;
-    instancechannel::sendStringToInstance(socket, QStringLiteral("-SMF"));
-    if (strCommandLine.isEmpty()) return;
-    if (strCommandLine.size() <= instancerecord::kMaxChars) {
-        instancechannel::sendStringToInstance(socket, strCommandLine);
-        return;
-    }
-    // Too long for one record: the path travels whole, whatever it holds, as a one-file list block of this
-    // start's own, which the player reads while this start waits for its answer.
-    OutgoingFileList block;
-    QString command, error;
-    if (block.boolWrite({strCommandLine}, command, error)) {
-        instancechannel::sendStringToInstance(socket, command);
-    } else {
-        qCWarning(lcApp) << "the command line could not be handed over:" << error;
-    }
 }
 
 void M1::releaseInstance() {

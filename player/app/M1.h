@@ -19,6 +19,9 @@ class M1 : public QObject {
     Q_OBJECT
   public:
     explicit M1(const QString& strProgramFolder);
+    // With the instance lock that the program's main has already taken: Main then goes straight on as the
+    // player.
+    M1(const QString& strProgramFolder, InstanceLock instanceLock);
     ~M1() override;
 
     // Start-up in its fixed order; the command line is the program's arguments joined by single spaces.
@@ -51,7 +54,6 @@ class M1 : public QObject {
     frmMain* controlPanel() const { return m_frmMain.get(); }
 
   private:
-    void handOverToRunningPlayer(const QString& strCommandLine);
     void noteWhatWasNotRead();
 
     QString m_strProgramFolder;

@@ -1,5 +1,7 @@
 #include "StartRequest.h"
 
+#include <algorithm>
+
 #include "base/FileSystemNames.h"
 #include "base/Product.h"
 #include "handover/FileListCommand.h"
@@ -44,6 +46,34 @@ StartRequest startRequestOf(const QStringList& arguments, const QString& working
     }
     if (request.files.size() == 1) request.strCommandLine = request.files.takeFirst();
     return request;
+}
+
+QStringList withoutToolkitOptions(const QStringList& arguments) {
+    // QGuiApplication's, QApplication's and the X11 platform's options, as Qt 6 reads them: with a value
+    // that follows them, or on their own.
+    static const QStringList withValue =
+        QStringLiteral(
+            "-platform -platformpluginpath -platformtheme -plugin -qwindowgeometry -geometry "
+            "-qwindowtitle -title -qwindowicon -icon -session -display -name -style -stylesheet")
+            .split(QLatin1Char(' '));
+    static const QStringList alone =
+        QStringLiteral("-reverse -widgetcount -nograb -dograb -sync -testability").split(QLatin1Char(' '));
+    static const QStringList joined =
+        QStringLiteral("-style= -stylesheet= -qmljsdebugger=").split(QLatin1Char(' '));
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        // Qt takes "--platform" for "-platform" as well.
+        QString option = arguments.at(i);
+        if (option.startsWith(QLatin1String("--"))) option.remove(0, 1);
+        if (withValue.contains(option)) {
+            ++i;  // the value, when there is one
+        } else if (!alone.contains(option) &&
+                   std::none_of(joined.begin(), joined.end(),
+                                [&](const QString& prefix) { return option.startsWith(prefix); })) {
+            kept << arguments.at(i);
+        }
+    }
+    return kept;
 }
 
 QString strUsageText() {

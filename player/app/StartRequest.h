@@ -23,6 +23,11 @@ struct StartRequest {
 // the version, unless a file of that name exists.
 StartRequest startRequestOf(const QStringList& arguments, const QString& workingFolder);
 
+// The arguments without the options that QApplication takes out of them for itself (Qt's own command-line
+// options: "-platform xcb", "-style=fusion", "--display :1"...), for a start that hands over without making
+// one: its files are the ones a start that becomes the player reads.
+QStringList withoutToolkitOptions(const QStringList& arguments);
+
 // The texts "--help" and "--version" print.
 QString strUsageText();
 QString strVersionText();

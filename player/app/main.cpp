@@ -1,5 +1,6 @@
 // Brandock, the player.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStringList>
 #include <clocale>
 
@@ -7,6 +8,7 @@
 #include "StartRequest.h"
 #include "base/FileSystemNames.h"
 #include "base/ProgramPaths.h"
+#include "handover/InstanceChannel.h"
 #include "handover/OutgoingFileList.h"
 
 namespace {
@@ -31,30 +33,51 @@ bool boolAnsweredOnTheTerminal(int argc, char* argv[]) {
     print(stdout, request.action == StartRequest::Action::PrintUsage ? strUsageText() : strVersionText());
     return true;
 }
+
+// The files of a start go out as its command line; several travel in a block of the start's own, which the
+// player reads before this object goes (a player that starts, before Main returns; a running one, before it
+// answers the hand-over).
+struct StartFiles {
+    explicit StartFiles(const QStringList& arguments) {
+        const StartRequest request = startRequestOf(arguments, strCurrentFolder());
+        for (const QString& missing : request.notFound)
+            print(stderr, QStringLiteral("brandock: 找不到文件: %1\n").arg(missing));
+        strCommandLine = request.strCommandLine;
+        QString error;
+        if (!request.files.isEmpty() && !block.boolWrite(request.files, strCommandLine, error))
+            print(stderr, QStringLiteral("brandock: %1\n").arg(error));
+    }
+    QString strCommandLine;
+    OutgoingFileList block;
+};
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (boolAnsweredOnTheTerminal(argc, argv)) return 0;
+    // Whether a player runs already is settled before any window or display is needed: a start that only
+    // hands its files over builds no widgets and never connects to the X server. The lock stays held from
+    // here into the player, so two first starts can never both become the player.
+    InstanceLock instanceLock;
+    {
+        QCoreApplication core(argc, argv);
+        if (!instanceLock.boolAcquire()) {
+            const StartFiles files(withoutToolkitOptions(argumentsOf(argc, argv)));
+            instancechannel::handOverToRunningPlayer(files.strCommandLine);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     // libmpv reads and writes numbers with a decimal point; QApplication has just set the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     // The control panel can be hidden and the screen window closed to the tray: only exitSys ends the player.
     app.setQuitOnLastWindowClosed(false);
 
-    M1 m1(strProgramFolder());
+    M1 m1(strProgramFolder(), std::move(instanceLock));
     m1.exitOnTerminationRequests();
     {
         // QApplication has taken its own options out of argv.
-        const StartRequest request = startRequestOf(argumentsOf(argc, argv), strCurrentFolder());
-        for (const QString& missing : request.notFound)
-            print(stderr, QStringLiteral("brandock: 找不到文件: %1\n").arg(missing));
-        // Several files travel in a block of this start's own, read by the player before Main returns.
-        QString commandLine = request.strCommandLine;
-        OutgoingFileList files;
-        QString error;
-        if (!request.files.isEmpty() && !files.boolWrite(request.files, commandLine, error))
-            print(stderr, QStringLiteral("brandock: %1\n").arg(error));
-        m1.Main(commandLine);
+        const StartFiles files(argumentsOf(argc, argv));
+        m1.Main(files.strCommandLine);
     }
     if (m1.boolHandedOver()) return 0;
     // Once the list and settings are stored the next start may become the player at once; the event loop

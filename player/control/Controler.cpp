@@ -75,7 +75,7 @@ void Controler::exitSys(ExitCause cause) {
         m_frmMain->hideFace();
     }
     if (m_frmScreen) m_frmScreen->setBoolMute(false);
-    QTimer::singleShot(kExitSettleMs, this, &Controler::finishExit);
+    QTimer::singleShot(0, this, &Controler::finishExit);
 }
 
 void Controler::finishExit() {

@@ -23,9 +23,6 @@ class SysConfig;
 class Controler : public QObject {
     Q_OBJECT
   public:
-    // How long the exit lets the muted screen window settle before it goes.
-    static constexpr int kExitSettleMs = 200;
-
     // Who asks the player to end: the user (the exit entries of the menus), or the system (SIGTERM, SIGINT,
     // SIGHUP, the end of the desktop session), when nobody is left to read a message.
     enum class ExitCause { UserChoice, SessionEnd };
@@ -43,9 +40,10 @@ class Controler : public QObject {
     PlayList* objPlayList() const { return m_objPlayList; }
 
     // Orderly shutdown: stores the configuration and, when kept, the play list and position, then ends the
-    // process through the ender (the application's exit by default). It returns at once: the muted screen
-    // window settles for a moment on the event loop before the rest of the exit runs. From the first call
-    // on the player is shutting down: the screen window's events, later starts and further exits are
+    // process through the ender (the application's exit by default). It returns at once: the events already
+    // queued (the muted screen window's among them) run once before the rest of the exit, which waits for
+    // nothing else: the screen window stops its engines as it goes, and the stores follow. From the first
+    // call on the player is shutting down: the screen window's events, later starts and further exits are
     // refused. What could not be stored is logged; a user who chose to exit is also told, in one note, and
     // the process ends once they close it (or at once, should the session end meanwhile).
     void exitSys(ExitCause cause = ExitCause::UserChoice);

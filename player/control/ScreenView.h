@@ -33,6 +33,7 @@ class ScreenView {
     virtual QRect monitorRectangle() const = 0;
     // The screen window becomes the active window and takes the keyboard focus.
     virtual void takeFocus() = 0;
+    // The window goes for good, at exit: its engines are told to stop and it hides.
     virtual void hideScreen() = 0;
 
   protected:

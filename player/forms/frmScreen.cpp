@@ -204,6 +204,12 @@ void frmScreen::setBoolMaxSize(bool value) {
     }
 }
 
+void frmScreen::hideScreen() {
+    boolExpectRealStop = true;
+    stopRoutine();
+    hide();
+}
+
 void frmScreen::takeFocus() {
     activateWindow();
     setFocus();

@@ -66,7 +66,7 @@ class frmScreen : public QWidget, public ScreenView {
     QRect screenRectangle() const override { return frameGeometry(); }
     QRect monitorRectangle() const override;
     void takeFocus() override;
-    void hideScreen() override { hide(); }
+    void hideScreen() override;
 
     void createScreenListMenu();
     void popuCtrlMenu();

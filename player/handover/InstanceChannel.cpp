@@ -11,9 +11,11 @@
 
 #include "HandoverLog.h"
 #include "InstanceRecord.h"
+#include "OutgoingFileList.h"
 
 namespace {
 const char kHandled = 1;
+constexpr int kConnectTimeoutMs = 5000;
 const char* const kBusy = "handlingRecord";
 // A sender that stalls in the middle of a record is dropped after this long.
 constexpr int kIdleSenderMs = 10000;
@@ -72,6 +74,27 @@ bool sendStringToInstance(QLocalSocket& socket, const QString& text) {
     return socket.read(&answer, 1) == 1 && answer == kHandled;
 }
 
+void handOverToRunningPlayer(const QString& strCommandLine) {
+    QLocalSocket socket;
+    socket.connectToServer(strServerPath());
+    if (!socket.waitForConnected(kConnectTimeoutMs)) return;
+    sendStringToInstance(socket, QStringLiteral("-SMF"));
+    if (strCommandLine.isEmpty()) return;
+    if (strCommandLine.size() <= instancerecord::kMaxChars) {
+        sendStringToInstance(socket, strCommandLine);
+        return;
+    }
+    // Too long for one record: the path travels whole, whatever it holds, as a one-file list block of this
+    // start's own, which the player reads while this start waits for its answer.
+    OutgoingFileList block;
+    QString command, error;
+    if (block.boolWrite({strCommandLine}, command, error)) {
+        sendStringToInstance(socket, command);
+    } else {
+        qCWarning(lcHandover) << "the command line could not be handed over:" << error;
+    }
+}
+
 }  // namespace instancechannel
 
 bool InstanceLock::boolAcquire() {
@@ -81,17 +104,18 @@ bool InstanceLock::boolAcquire() {
         m_lock = std::make_unique<QLockFile>(strInFolder(folder, ".lock"));
         // A lock left by a player that died is taken over at once: only a live player holds it.
         m_lock->setStaleLockTime(0);
-        if (m_lock->tryLock(0)) return true;
+        if (m_lock->tryLock(0)) return m_boolAcquired = true;
         if (m_lock->error() == QLockFile::LockFailedError) return false;
         m_strNoChannel = QStringLiteral("cannot make the lock file in %1").arg(folder);
         m_lock.reset();
     }
-    qCWarning(lcHandover).noquote() << m_strNoChannel;
-    return true;
+    // Told by the player once it is set up to end in order: a start that takes the lock has no window yet.
+    return m_boolAcquired = true;
 }
 
 void InstanceLock::release() {
     if (m_lock) m_lock->unlock();
+    m_boolAcquired = false;
 }
 
 InstanceServer::InstanceServer(Handler handler, QObject* parent)

@@ -34,6 +34,12 @@ inline constexpr int kSendTimeoutMs = 60000;
 // not be reached or did not answer.
 bool sendStringToInstance(QLocalSocket& socket, const QString& text);
 
+// What a later start does: "-SMF" to the running player, then the command line when there is one; a command
+// line too long for one record travels as a file-list block of this start's own. Needs no display: a start
+// that only hands over never connects to the window system. A player that is still starting has no channel
+// yet; the start then ends without handing anything over.
+void handOverToRunningPlayer(const QString& strCommandLine);
+
 }  // namespace instancechannel
 
 // The previous-instance test.
@@ -43,12 +49,15 @@ class InstanceLock {
     // (strNoChannel() then says why: this player runs alone, and later starts cannot reach it). False when
     // another player holds the lock.
     bool boolAcquire();
+    // True from a boolAcquire that answered true until release: this process is the player.
+    bool boolAcquired() const { return m_boolAcquired; }
     void release();
     const QString& strNoChannel() const { return m_strNoChannel; }
 
   private:
     std::unique_ptr<QLockFile> m_lock;
     QString m_strNoChannel;
+    bool m_boolAcquired = false;
 };
 
 // The running player's end of the channel: it reads whole records from its senders, hands each string to the

@@ -59,3 +59,14 @@ TEST_F(StartRequests, HelpAndVersionAnswerUnlessAFileHasThatName) {
     EXPECT_TRUE(strUsageText().startsWith(QStringLiteral("用法: brandock")));
     EXPECT_EQ(strVersionText(), QStringLiteral("brandock (Kestrune Vandrel) 1.3\n"));
 }
+
+// A start that hands over reads its files without QApplication: Qt's own options go, with their values,
+// in either spelling, and the rest stays in order.
+TEST_F(StartRequests, ToolkitOptionsAreTakenOutAsQApplicationWould) {
+    EXPECT_EQ(withoutToolkitOptions({"-platform", "xcb", "a.webm", "--style=fusion", "-reverse", "--display",
+                                     ":1", "b.mp3", "-stylesheet", "x.qss"}),
+              (QStringList{"a.webm", "b.mp3"}));
+    EXPECT_EQ(withoutToolkitOptions({"a.webm", "-platform"}), QStringList{"a.webm"});
+    EXPECT_EQ(withoutToolkitOptions({"-platformx", "two words.ogg"}),
+              (QStringList{"-platformx", "two words.ogg"}));
+}

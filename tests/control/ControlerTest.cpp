@@ -204,6 +204,23 @@ TEST_F(ControlerRules, ExitStoresSettlesAndRefusesWhatComesAfter) {
     EXPECT_EQ(stored.lngCurrentPlayItemLen(), 300);
 }
 
+// The exit waits for no timer: the events already queued run once, and the whole list is stored in order.
+TEST_F(ControlerRules, ExitStoresTheWholeListOnTheNextTurnOfTheEventLoop) {
+    QStringList files;
+    for (int i = 1; i <= 10; ++i) files << makeFile(QStringLiteral("clip %1.webm").arg(i));
+    controler.BatchAddMovie(batch(files), false);
+    controler.exitSys(Controler::ExitCause::SessionEnd);
+    EXPECT_EQ(exits, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(exits, 1);
+    PlayList stored;
+    stored.setStrPLDBFilePath(db.path());
+    QString error;
+    ASSERT_TRUE(stored.boolGetPlayListFromPLDB(error)) << error.toStdString();
+    ASSERT_EQ(stored.lngListCount(), 10);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(stored.objGetAItem(i)->strFilePath, files.at(i - 1));
+}
+
 TEST_F(ControlerRules, ExitWithoutKeepingTheListLeavesTheStoredPositionAlone) {
     controler.objSysConfig()->setBoolSavePlayList(false);
     controler.objSysConfig()->setLngCurrentPlayPosition(7);

@@ -16,6 +16,25 @@ class EngineFallback : public RealEngineScreen {
     }
 };
 
+// The player's own engines are made on demand: the rule's first engine loads at the first play, the other
+// one only when a play falls back to it.
+TEST_F(EngineFallback, TheOtherEngineLoadsOnlyWhenAPlayFallsBackToIt) {
+    EngineLoader engines(built::engineFolder());
+    show(engines.createRealPlayerOnDemand(), engines.createMediaPlayerOnDemand());
+    screen->setLngPlayRuler(EngineRule::PreferRealPlayer);
+    EXPECT_FALSE(engines.boolLoaded(EngineLoader::kRealPlayer));
+    ASSERT_TRUE(playFile(built::media("clip.webm")));
+    ASSERT_TRUE(waitForState(PlayState::Playing, 20000)) << lastError().toStdString();
+    EXPECT_EQ(screen->lngCurrentEngine(), PlayerEngine::RealPlayer);
+    EXPECT_TRUE(engines.boolLoaded(EngineLoader::kRealPlayer));
+    EXPECT_FALSE(engines.boolLoaded(EngineLoader::kMediaPlayer));
+
+    ASSERT_TRUE(playFile(built::media("random.bin")));
+    ASSERT_TRUE(errors->wait(20000));
+    EXPECT_TRUE(engines.boolLoaded(EngineLoader::kMediaPlayer));
+    EXPECT_EQ(lastError(), QStringLiteral("无法识别的文件格式"));
+}
+
 TEST_F(EngineFallback, WhereGStreamerCannotDecodeH264MpvTakesOver) {
     GstWithoutMp4Decoders withoutLibav;
     build(EngineRule::PreferMediaPlayer);

@@ -2,6 +2,8 @@
 // the file-list blocks it is handed; real processes on the private X server.
 #include <sys/resource.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QTest>
 
 #include <QCoreApplication>
 #include <QDir>

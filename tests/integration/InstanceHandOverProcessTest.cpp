@@ -36,6 +36,23 @@ TEST_F(HandOver, ASecondStartHandsItsFileOverAndEndsWithoutAWindow) {
     EXPECT_EQ(stored->playItem(), file);
 }
 
+// A start that only hands over never reaches for a display: with an X server that does not exist and no
+// platform named, it still hands its file over (Qt's own options taken out, as QApplication would) and ends
+// normally.
+TEST_F(HandOver, ASecondStartNeedsNoDisplay) {
+    QProcess* first = start({});
+    ASSERT_TRUE(runtime.waitForChannel());
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4093"));
+    noDisplay.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    const QString file = built::media("tone.wav");
+    const QStringList arguments{QStringLiteral("-platform"), QStringLiteral("xcb"), file};
+    EXPECT_EQ(waitForExit(players.start(folder.program(), arguments, noDisplay)), 0);
+    ASSERT_EQ(terminate(first), 0);
+    EXPECT_EQ(readStored()->paths(), QStringList{file});
+}
+
 TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
     QProcess* first = start({});
     ASSERT_TRUE(runtime.waitForChannel());

@@ -9,9 +9,11 @@ ProcessesUnderTest::~ProcessesUnderTest() {
     }
 }
 
-QProcess* ProcessesUnderTest::start(const QString& program, const QStringList& arguments) {
+QProcess* ProcessesUnderTest::start(const QString& program, const QStringList& arguments,
+                                    const QProcessEnvironment& environment) {
     QProcess* process = m_processes.emplace_back(std::make_unique<QProcess>()).get();
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setProcessEnvironment(environment);
     process->start(program, arguments);
     return process->waitForStarted(10000) ? process : nullptr;
 }

@@ -9,7 +9,8 @@ class ProcessesUnderTest {
   public:
     ~ProcessesUnderTest();
     // Null when the process does not start.
-    QProcess* start(const QString& program, const QStringList& arguments);
+    QProcess* start(const QString& program, const QStringList& arguments,
+                    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
     // The exit status of a process that ends by itself; -1 when it does not end in time or crashes.
     static int waitForExit(QProcess* process, int timeoutMs = 20000);
     // Sends SIGTERM and answers the exit status.

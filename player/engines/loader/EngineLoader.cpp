@@ -1,37 +1,79 @@
 #include "EngineLoader.h"
 
-#include <dlfcn.h>
-#include <QFile>
-
 #include <QCoreApplication>
 #include <array>
 
+#include "EngineOnDemand.h"
 #include "LoaderLogging.h"
 #include "MissingEngines.h"
 #include "engines/api/EnginePlugin.h"
 
 Q_LOGGING_CATEGORY(lcEngineLoader, "kestrune.engine.loader")
 
+namespace {
+std::unique_ptr<RealPlayerEngine> createLoadedRealPlayer(EngineLoader::Plugins& plugins, QWidget* parent) {
+    const EngineLoader::Plugin& plugin = plugins.loaded(EngineLoader::kRealPlayer);
+    if (plugin.create) {
+        if (RealPlayerEngine* engine = reinterpret_cast<KestruneCreateRealPlayer>(plugin.create)(parent)) {
+            return std::unique_ptr<RealPlayerEngine>(engine);
+        }
+    }
+    return std::make_unique<MissingRealPlayer>(parent);
+}
+
+std::unique_ptr<MediaPlayerEngine> createLoadedMediaPlayer(EngineLoader::Plugins& plugins, QWidget* parent) {
+    const EngineLoader::Plugin& plugin = plugins.loaded(EngineLoader::kMediaPlayer);
+    if (plugin.create) {
+        if (MediaPlayerEngine* engine = reinterpret_cast<KestruneCreateMediaPlayer>(plugin.create)(parent)) {
+            return std::unique_ptr<MediaPlayerEngine>(engine);
+        }
+    }
+    return std::make_unique<MissingMediaPlayer>(parent);
+}
+}  // namespace
+
 QString EngineLoader::strDefaultEnginesFolder() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/engines");
 }
 
-EngineLoader::EngineLoader(const QString& enginesFolder) {
-    load(m_real, enginesFolder + QLatin1Char('/') + QLatin1String(kRealPlayerPluginName),
-         kCreateRealPlayerSymbol);
-    load(m_media, enginesFolder + QLatin1Char('/') + QLatin1String(kMediaPlayerPluginName),
-         kCreateMediaPlayerSymbol);
-    for (const Plugin* plugin : {&m_real, &m_media}) {
-        if (!plugin->error.isEmpty())
-            qCWarning(lcEngineLoader).noquote() << "engine not loaded:" << plugin->error;
-    }
+EngineLoader::EngineLoader(const QString& enginesFolder) : m_plugins(std::make_shared<Plugins>()) {
+    m_plugins->real.path = enginesFolder + QLatin1Char('/') + QLatin1String(kRealPlayerPluginName);
+    m_plugins->real.createSymbol = kCreateRealPlayerSymbol;
+    m_plugins->media.path = enginesFolder + QLatin1Char('/') + QLatin1String(kMediaPlayerPluginName);
+    m_plugins->media.createSymbol = kCreateMediaPlayerSymbol;
 }
 
 // QLibrary leaves the libraries loaded: engine objects and their queued notifications may outlive the loader.
-EngineLoader::~EngineLoader() = default;
+EngineLoader::~EngineLoader() {
+    if (m_preparation.joinable()) m_preparation.join();
+}
 
-void EngineLoader::load(Plugin& plugin, const QString& path, const char* createSymbol) {
+EngineLoader::Plugin& EngineLoader::Plugins::loaded(int engine) {
+    Plugin& plugin = of(engine);
+    std::call_once(plugin.loaded, [&plugin] {
+        load(plugin);
+        plugin.boolTried = true;
+        if (!plugin.error.isEmpty())
+            qCWarning(lcEngineLoader).noquote() << "engine not loaded:" << plugin.error;
+    });
+    return plugin;
+}
+
+void EngineLoader::prepareInBackground(int engine) {
+    if (m_preparation.joinable() || boolLoaded(engine)) return;
+    m_preparation = std::thread([plugins = m_plugins, engine] { plugins->loaded(engine); });
+}
+
+bool EngineLoader::boolLoaded(int engine) const {
+    return m_plugins->of(engine).boolTried.load();
+}
+
+void EngineLoader::load(Plugin& plugin) {
+    const QString& path = plugin.path;
+    const char* createSymbol = plugin.createSymbol;
     plugin.library = std::make_unique<QLibrary>(path);
+    // Loaded on a thread of its own, it still belongs to the program's main thread.
+    if (QCoreApplication::instance()) plugin.library->moveToThread(QCoreApplication::instance()->thread());
     if (!plugin.library->load()) {
         plugin.error = plugin.library->errorString();
         return;
@@ -70,51 +112,35 @@ void EngineLoader::load(Plugin& plugin, const QString& path, const char* createS
 }
 
 bool EngineLoader::boolInstalled(int engine) const {
-    return (engine == kRealPlayer ? m_real : m_media).create != nullptr;
+    return m_plugins->loaded(engine).create != nullptr;
 }
 
 QString EngineLoader::strVersion(int engine) const {
-    return (engine == kRealPlayer ? m_real : m_media).version;
+    return m_plugins->loaded(engine).version;
 }
 
 QString EngineLoader::strLoadError(int engine) const {
-    return (engine == kRealPlayer ? m_real : m_media).error;
+    return m_plugins->loaded(engine).error;
 }
 
 std::unique_ptr<RealPlayerEngine> EngineLoader::createRealPlayer(QWidget* parent) const {
-    if (m_real.create) {
-        if (RealPlayerEngine* engine = reinterpret_cast<KestruneCreateRealPlayer>(m_real.create)(parent)) {
-            return std::unique_ptr<RealPlayerEngine>(engine);
-        }
-    }
-    return std::make_unique<MissingRealPlayer>(parent);
+    return createLoadedRealPlayer(*m_plugins, parent);
 }
 
 std::unique_ptr<MediaPlayerEngine> EngineLoader::createMediaPlayer(QWidget* parent) const {
-    if (m_media.create) {
-        if (MediaPlayerEngine* engine = reinterpret_cast<KestruneCreateMediaPlayer>(m_media.create)(parent)) {
-            return std::unique_ptr<MediaPlayerEngine>(engine);
-        }
-    }
-    return std::make_unique<MissingMediaPlayer>(parent);
+    return createLoadedMediaPlayer(*m_plugins, parent);
 }
 
-EnginePreload::EnginePreload(const QString& enginesFolder) {
-    const QList<QByteArray> paths{
-        QFile::encodeName(enginesFolder + QLatin1Char('/') + QLatin1String(kRealPlayerPluginName)),
-        QFile::encodeName(enginesFolder + QLatin1Char('/') + QLatin1String(kMediaPlayerPluginName))};
-    m_thread = std::thread([this, paths] {
-        for (const QByteArray& path : paths) {
-            // A plugin that does not load here is reported by the loader, which tries it again. A plugin once
-            // loaded stays: GStreamer and GLib, which it brings, cannot be unloaded safely.
-            if (void* handle = ::dlopen(path.constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE))
-                m_handles.push_back(handle);
-        }
-    });
+std::unique_ptr<RealPlayerEngine> EngineLoader::createRealPlayerOnDemand(QWidget* parent) const {
+    return std::make_unique<RealPlayerOnDemand>(
+        [plugins = m_plugins](QWidget* videoParent) { return createLoadedRealPlayer(*plugins, videoParent); },
+        parent);
 }
 
-EnginePreload::~EnginePreload() {
-    m_thread.join();
-    // The loader holds its own references to whatever it uses.
-    for (void* handle : m_handles) ::dlclose(handle);
+std::unique_ptr<MediaPlayerEngine> EngineLoader::createMediaPlayerOnDemand(QWidget* parent) const {
+    return std::make_unique<MediaPlayerOnDemand>(
+        [plugins = m_plugins](QWidget* videoParent) {
+            return createLoadedMediaPlayer(*plugins, videoParent);
+        },
+        parent);
 }

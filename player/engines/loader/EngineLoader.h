@@ -2,17 +2,19 @@
 
 #include <QLibrary>
 #include <QString>
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
-#include <vector>
 
 #include "engines/api/MediaPlayerEngine.h"
 #include "engines/api/RealPlayerEngine.h"
 
-// Loads the two engine plugins from an engines folder. An engine whose plugin is absent, was built for
-// another version of the engine interfaces (or names none), lacks its entry points or whose library does not
-// start is "not installed": its stand-in fails every start, so the screen window falls back or reports the
-// failure as for any file the engine cannot play.
+// Loads the two engine plugins from an engines folder, each when it is first needed: asked about, made, or
+// prepared in the background. An engine whose plugin is absent, was built for another version of the engine
+// interfaces (or names none), lacks its entry points or whose library does not start is "not installed":
+// its stand-in fails every start, so the screen window falls back or reports the failure as for any file
+// the engine cannot play.
 class EngineLoader {
   public:
     static constexpr int kRealPlayer = 1;
@@ -22,41 +24,55 @@ class EngineLoader {
     static QString strDefaultEnginesFolder();
 
     explicit EngineLoader(const QString& enginesFolder = strDefaultEnginesFolder());
+    // Waits for a preparation still running.
     ~EngineLoader();
+    EngineLoader(const EngineLoader&) = delete;
+    EngineLoader& operator=(const EngineLoader&) = delete;
 
+    // These load the engine's plugin when it has not been loaded yet.
     bool boolInstalled(int engine) const;
     // The engine library's version text; empty when not installed.
     QString strVersion(int engine) const;
     // Why an engine is not installed; empty when it is.
     QString strLoadError(int engine) const;
 
+    // Whether the engine's plugin has been loaded (or found missing) yet; loads nothing.
+    bool boolLoaded(int engine) const;
+    // Loads the engine's plugin and starts its library on a thread of its own while the caller goes on:
+    // libmpv alone brings a hundred-odd libraries that take the dynamic linker a good part of a start. What
+    // needs the engine later waits for the rest of it, if any.
+    void prepareInBackground(int engine);
+
+    // Engines made at once.
     std::unique_ptr<RealPlayerEngine> createRealPlayer(QWidget* parent = nullptr) const;
     std::unique_ptr<MediaPlayerEngine> createMediaPlayer(QWidget* parent = nullptr) const;
+    // Engines whose plugin is loaded and whose engine is made the first time one is asked to play (see
+    // EngineOnDemand.h); until then they keep what they are told and stand for an engine that plays nothing.
+    // They may outlive the loader.
+    std::unique_ptr<RealPlayerEngine> createRealPlayerOnDemand(QWidget* parent = nullptr) const;
+    std::unique_ptr<MediaPlayerEngine> createMediaPlayerOnDemand(QWidget* parent = nullptr) const;
 
-  private:
     struct Plugin {
+        QString path;
+        const char* createSymbol = nullptr;
+        std::once_flag loaded;
+        std::atomic<bool> boolTried{false};  // the load has ended
         std::unique_ptr<QLibrary> library;
         QString version;
         QString error;
         QFunctionPointer create = nullptr;
     };
-    static void load(Plugin& plugin, const QString& path, const char* createSymbol);
-
-    Plugin m_real;
-    Plugin m_media;
-};
-
-// Maps the engine plugins and the libraries they link into the process on a thread of its own, while the
-// rest of start-up goes on: libmpv alone brings a hundred-odd libraries that take the dynamic linker a
-// good part of a start. An EngineLoader made afterwards finds them loaded. Going away waits for the thread.
-class EnginePreload {
-  public:
-    explicit EnginePreload(const QString& enginesFolder = EngineLoader::strDefaultEnginesFolder());
-    ~EnginePreload();
-    EnginePreload(const EnginePreload&) = delete;
-    EnginePreload& operator=(const EnginePreload&) = delete;
+    struct Plugins {
+        Plugin real;
+        Plugin media;
+        Plugin& of(int engine) { return engine == kRealPlayer ? real : media; }
+        // Loads the plugin once; every later call, from any thread, finds it loaded.
+        Plugin& loaded(int engine);
+    };
 
   private:
-    std::thread m_thread;
-    std::vector<void*> m_handles;
+    static void load(Plugin& plugin);
+
+    std::shared_ptr<Plugins> m_plugins;
+    std::thread m_preparation;
 };
