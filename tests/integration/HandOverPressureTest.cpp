@@ -3,6 +3,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QTest>
+
 #include "handover/FileListCommand.h"
 #include "handover/InstanceChannel.h"
 #include "handover/MF.h"
