@@ -39,7 +39,8 @@ TEST_F(ByteNamedFiles, TheCommandLineAndTheHandOverKeepTheNamesBytes) {
 
 TEST_P(EngineScreen, PlaysAFileWhoseNameIsNotUtf8) {
     requireEngine();
-    const QByteArray path = copyUnder(built::media("clip.webm"), QFile::encodeName(dir.path()), kGbkHello + ".webm");
+    const QByteArray path =
+        copyUnder(built::media("clip.webm"), QFile::encodeName(dir.path()), kGbkHello + ".webm");
     build(engine.onlyRule);
     EXPECT_TRUE(playFile(playerText(path))) << lastError().toStdString();
     EXPECT_TRUE(waitForState(PlayState::Playing, 20000));

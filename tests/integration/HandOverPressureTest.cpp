@@ -83,7 +83,8 @@ TEST_F(HandOverUnderPressure, ALongPathHoldingTheListSeparatorArrivesWhole) {
 
 // Someone else made the player's folder in the temporary folder first: the player keeps its paths to itself.
 TEST_F(HandOverUnderPressure, AFolderThatIsNotTheUsersOwnLeavesThePlayerAloneAndItSaysWhy) {
-    const QString tmp = folder.root() + QStringLiteral("/tmp"), elsewhere = folder.root() + QStringLiteral("/else");
+    const QString tmp = folder.root() + QStringLiteral("/tmp"),
+                  elsewhere = folder.root() + QStringLiteral("/else");
     ASSERT_TRUE(QDir().mkpath(tmp) && QDir().mkpath(elsewhere));
     const QString own = tmp + QStringLiteral("/kestrune-%1").arg(::geteuid());
     ASSERT_TRUE(QFile::link(elsewhere, own));

@@ -5,8 +5,8 @@
 
 #include "GStreamerLogging.h"
 #include "PlaybinPipeline.h"
-#include "engines/api/EngineVideoWidget.h"
 #include "base/FileSystemNames.h"
+#include "engines/api/EngineVideoWidget.h"
 
 namespace {
 // Volume 0..100 on a cubic curve over playbin's linear amplitude, so that equal steps sound about equal.
