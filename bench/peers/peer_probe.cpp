@@ -1,11 +1,11 @@
 // Watches players on the X screen for the side-by-side benchmarks (bench/peers/run), the same way for
 // Brandock and for the other players, from outside their processes:
 //
-//   peer-probe window TITLE [--ping] [--keep] -- command [arguments...]
+//   peer-probe window TITLE [--usable] [--keep] -- command [arguments...]
 //       starts the command and waits for a top-level window with that title to be mapped ("shown-ms N");
-//       with --ping, then for the window's owner to answer a _NET_WM_PING through its event loop, i.e. to
-//       take input again ("usable-ms N"). With --keep the command goes on running ("pid N"); otherwise it is
-//       ended with SIGTERM.
+//       with --usable, then for the window's owner to answer a drag over the window through its event loop,
+//       i.e. to take input ("usable-ms N"). With --keep the command goes on running ("pid N"); otherwise it
+//       is ended with SIGTERM.
 //   peer-probe frame [--keep] -- command [arguments...]
 //       starts the command and waits until the magenta frame of the benchmark video shows anywhere on the
 //       screen ("first-frame-ms N").
@@ -123,32 +123,116 @@ bool waitForEvents(Clock::time_point start, const std::function<bool(const XEven
     return false;
 }
 
-// A _NET_WM_PING to the window comes back to the root window once its owner's event loop has handled it.
-bool pingAnswered(Window window) {
-    const Atom protocols = atom("WM_PROTOCOLS"), ping = atom("_NET_WM_PING");
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = protocols;
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(ping);
-    event.xclient.data.l[1] = CurrentTime;
-    event.xclient.data.l[2] = static_cast<long>(window);
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-    return waitForEvents(Clock::now(), [&](const XEvent& e) {
-        return e.type == ClientMessage && e.xclient.window == root && e.xclient.message_type == protocols &&
-               static_cast<Atom>(e.xclient.data.l[0]) == ping &&
-               static_cast<Window>(e.xclient.data.l[2]) == window;
-    });
+// A file manager's drag over a window and, when wanted, its drop: XDND messages from a window of the probe's,
+// the file list handed over through the XdndSelection when the target asks for it.
+class DragSource {
+  public:
+    DragSource(Window target, std::string uris) : m_target(target), m_uris(std::move(uris)) {
+        m_source = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+        XSelectInput(display, m_source, PropertyChangeMask);
+        // A server time for the selection and the messages: a property change stamps one.
+        XChangeProperty(display, m_source, atom("XdndTypeList"), XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(&m_uriList), 1);
+        XEvent stamp;
+        XWindowEvent(display, m_source, PropertyChangeMask, &stamp);
+        m_time = stamp.xproperty.time;
+        XSetSelectionOwner(display, atom("XdndSelection"), m_source, m_time);
+    }
+    ~DragSource() { XDestroyWindow(display, m_source); }
+
+    // Enters the window and moves over its middle; true when the target answered, `accepted` whether it
+    // takes the files.
+    bool over(bool& accepted) {
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display, m_target, &attributes);
+        int x = 0, y = 0;
+        Window ignored = 0;
+        XTranslateCoordinates(display, m_target, root, attributes.width / 2, attributes.height / 2, &x, &y,
+                              &ignored);
+        send("XdndEnter", 5L << 24, static_cast<long>(m_uriList), 0, 0);
+        send("XdndPosition", 0, (static_cast<long>(x) << 16) | y, static_cast<long>(m_time),
+             static_cast<long>(atom("XdndActionCopy")));
+        return waitForEvents(Clock::now(), [&](const XEvent& e) {
+            serve(e);
+            if (!isMessage(e, "XdndStatus")) return false;
+            accepted = (e.xclient.data.l[1] & 1) != 0;
+            return true;
+        });
+    }
+    void leave() { send("XdndLeave", 0, 0, 0, 0); }
+    void drop() { send("XdndDrop", 0, static_cast<long>(m_time), 0, 0); }
+    // Serves the target's requests for the list; true once it says the drop is finished.
+    bool serveUntilFinished() {
+        bool finished = false;
+        while (XPending(display) > 0) {
+            XEvent e;
+            XNextEvent(display, &e);
+            serve(e);
+            finished = finished || isMessage(e, "XdndFinished");
+        }
+        return finished;
+    }
+
+  private:
+    void send(const char* type, long l1, long l2, long l3, long l4) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = m_target;
+        event.xclient.message_type = atom(type);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = static_cast<long>(m_source);
+        event.xclient.data.l[1] = l1;
+        event.xclient.data.l[2] = l2;
+        event.xclient.data.l[3] = l3;
+        event.xclient.data.l[4] = l4;
+        XSendEvent(display, m_target, False, NoEventMask, &event);
+        XFlush(display);
+    }
+    bool isMessage(const XEvent& e, const char* type) const {
+        return e.type == ClientMessage && e.xclient.window == m_source &&
+               e.xclient.message_type == atom(type);
+    }
+    void serve(const XEvent& e) {
+        if (e.type != SelectionRequest) return;
+        const XSelectionRequestEvent& request = e.xselectionrequest;
+        XEvent reply{};
+        reply.xselection.type = SelectionNotify;
+        reply.xselection.requestor = request.requestor;
+        reply.xselection.selection = request.selection;
+        reply.xselection.target = request.target;
+        reply.xselection.time = request.time;
+        reply.xselection.property = None;
+        if (request.target == m_uriList) {
+            XChangeProperty(display, request.requestor, request.property, m_uriList, 8, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(m_uris.data()),
+                            static_cast<int>(m_uris.size()));
+            reply.xselection.property = request.property;
+        }
+        XSendEvent(display, request.requestor, False, NoEventMask, &reply);
+        XFlush(display);
+    }
+
+    Window m_target = 0, m_source = 0;
+    std::string m_uris;
+    Atom m_uriList = atom("text/uri-list");
+    Time m_time = CurrentTime;
+};
+
+// A drag over the window is answered by its owner's event loop: once it is, the window takes input.
+bool answersDrag(Window window) {
+    DragSource source(window, "file:///\r\n");
+    bool accepted = false;
+    const bool answered = source.over(accepted);
+    source.leave();
+    return answered;
 }
 
 int watchWindow(int argc, char** argv) {
     const std::string title = argv[2];
-    bool ping = false, keep = false;
+    bool usable = false, keep = false;
     int i = 3;
     for (; i < argc && std::string_view(argv[i]) != "--"; ++i) {
-        ping = ping || std::string_view(argv[i]) == "--ping";
+        usable = usable || std::string_view(argv[i]) == "--usable";
         keep = keep || std::string_view(argv[i]) == "--keep";
     }
     if (i + 1 >= argc) return 2;
@@ -164,7 +248,7 @@ int watchWindow(int argc, char** argv) {
     });
     if (shown) {
         std::printf("shown-ms %.1f\n", msSince(start));
-        if (ping && pingAnswered(window)) std::printf("usable-ms %.1f\n", msSince(start));
+        if (usable && answersDrag(window)) std::printf("usable-ms %.1f\n", msSince(start));
     }
     std::fflush(stdout);
     endChild(child, keep && shown);
@@ -257,8 +341,6 @@ int watchRows(int argc, char** argv) {
     return ms >= 0 ? 0 : 1;
 }
 
-// A file manager's drag of files: XDND enter, position, drop on the window, the list handed over through the
-// XdndSelection when the target asks for it.
 int dropFiles(int argc, char** argv) {
     if (argc != 4) return 2;
     const Window target = findWindow(argv[2]);
@@ -268,96 +350,23 @@ int dropFiles(int argc, char** argv) {
         std::fprintf(stderr, "peer-probe: no window \"%s\" or no files\n", argv[2]);
         return 1;
     }
-    const Atom selection = atom("XdndSelection"), uriList = atom("text/uri-list"),
-               copy = atom("XdndActionCopy");
-    const Window source = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
-    XSelectInput(display, source, PropertyChangeMask);
-    // A server time for the selection and the messages: a property change stamps one.
-    XChangeProperty(display, source, atom("XdndTypeList"), XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&uriList), 1);
-    XEvent stamp;
-    XWindowEvent(display, source, PropertyChangeMask, &stamp);
-    const Time now = stamp.xproperty.time;
-    XSetSelectionOwner(display, selection, source, now);
-
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, target, &attributes);
-    int x = 0, y = 0;
-    Window ignored = 0;
-    XTranslateCoordinates(display, target, root, attributes.width / 2, attributes.height / 2, &x, &y,
-                          &ignored);
-
-    const auto send = [&](const char* type, long l1, long l2, long l3, long l4) {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = target;
-        event.xclient.message_type = atom(type);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(source);
-        event.xclient.data.l[1] = l1;
-        event.xclient.data.l[2] = l2;
-        event.xclient.data.l[3] = l3;
-        event.xclient.data.l[4] = l4;
-        XSendEvent(display, target, False, NoEventMask, &event);
-        XFlush(display);
-    };
-    const auto isMessage = [&](const XEvent& e, const char* type) {
-        return e.type == ClientMessage && e.xclient.window == source && e.xclient.message_type == atom(type);
-    };
-    // The target asks for the list once the drop comes; it may ask again.
-    const auto serve = [&](const XEvent& e) {
-        if (e.type != SelectionRequest) return;
-        const XSelectionRequestEvent& request = e.xselectionrequest;
-        XEvent reply{};
-        reply.xselection.type = SelectionNotify;
-        reply.xselection.requestor = request.requestor;
-        reply.xselection.selection = request.selection;
-        reply.xselection.target = request.target;
-        reply.xselection.time = request.time;
-        reply.xselection.property = None;
-        if (request.target == uriList) {
-            XChangeProperty(display, request.requestor, request.property, uriList, 8, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(uris.data()),
-                            static_cast<int>(uris.size()));
-            reply.xselection.property = request.property;
-        }
-        XSendEvent(display, request.requestor, False, NoEventMask, &reply);
-        XFlush(display);
-    };
-
-    send("XdndEnter", 5L << 24, static_cast<long>(uriList), 0, 0);
-    send("XdndPosition", 0, (static_cast<long>(x) << 16) | y, static_cast<long>(now),
-         static_cast<long>(copy));
+    DragSource source(target, uris);
     bool accepted = false;
-    if (!waitForEvents(Clock::now(),
-                       [&](const XEvent& e) {
-                           serve(e);
-                           if (!isMessage(e, "XdndStatus")) return false;
-                           accepted = (e.xclient.data.l[1] & 1) != 0;
-                           return true;
-                       }) ||
-        !accepted) {
+    if (!source.over(accepted) || !accepted) {
         std::fprintf(stderr, "peer-probe: the window does not take the drop\n");
         return 1;
     }
     const unsigned long long before = picture(target);
     const auto start = Clock::now();
-    send("XdndDrop", 0, static_cast<long>(now), 0, 0);
+    source.drop();
     bool finished = false;
-    const double ms = waitForChange(target, before, start, [&] {
-        while (XPending(display) > 0) {
-            XEvent e;
-            XNextEvent(display, &e);
-            serve(e);
-            finished = finished || isMessage(e, "XdndFinished");
-        }
-    });
+    const double ms =
+        waitForChange(target, before, start, [&] { finished = source.serveUntilFinished() || finished; });
     if (ms >= 0) std::printf("rows-ms %.1f\n", ms);
-    if (!finished)
-        waitForEvents(Clock::now(), [&](const XEvent& e) {
-            serve(e);
-            return isMessage(e, "XdndFinished");
-        });
+    while (!finished && Clock::now() - start < kPatience) {
+        finished = source.serveUntilFinished();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     return ms >= 0 ? 0 : 1;
 }
 }  // namespace
@@ -381,7 +390,7 @@ int main(int argc, char** argv) {
         result = dropFiles(argc, argv);
     } else {
         std::fprintf(stderr,
-                     "usage: peer-probe window TITLE [--ping] [--keep] -- command...\n"
+                     "usage: peer-probe window TITLE [--usable] [--keep] -- command...\n"
                      "       peer-probe frame [--keep] -- command...\n"
                      "       peer-probe rows TITLE -- command...\n"
                      "       peer-probe drop TITLE URI-FILE\n");

@@ -45,10 +45,11 @@ class Bench:
         os.chmod(self.work, 0o755)  # the other players' user reads the media and its home in here
         self.keep = keep
         self.xvfb = None
-        self.dbus = None
         self.env = dict(os.environ)
         self.log_file = open(os.path.join(self.work, "players.log"), "w")
         adopt_orphans()
+        # Stopped from outside, the players and the X server are still ended and the folder removed.
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 
     # ---- set-up ------------------------------------------------------------------------------------------
     def compile_helpers(self):
@@ -112,14 +113,18 @@ class Bench:
                 os.chown(folder, PEER_UID, PEER_UID)
         self.peer_env = dict(self.env, HOME=self.peer_home, XDG_RUNTIME_DIR=self.peer_runtime,
                              XDG_CONFIG_HOME=os.path.join(self.peer_home, ".config"))
+        self.start_session_buses()
 
-    def start_session_bus(self):
-        """VLC's single instance answers on the session bus."""
-        out = subprocess.run(self.as_peer(["dbus-daemon", "--session", "--fork", "--print-address=1",
-                                           "--print-pid=1"]), env=self.peer_env, capture_output=True, text=True,
-                             check=True).stdout.split("\n")
-        self.peer_env["DBUS_SESSION_BUS_ADDRESS"] = out[0].strip()
-        self.dbus = int(out[1])
+    def start_session_buses(self):
+        """A session bus of their own for Brandock and the players run as this user, another for the players run
+        as the peers' user: as on a desktop, and VLC's single instance answers on it."""
+        self.buses = []
+        for env, command in ((self.env, []), (self.peer_env, self.as_peer([]))):
+            out = subprocess.run(command + ["dbus-daemon", "--session", "--fork", "--print-address=1",
+                                            "--print-pid=1"], env=env, capture_output=True, text=True,
+                                 check=True).stdout.split("\n")
+            env["DBUS_SESSION_BUS_ADDRESS"] = out[0].strip()
+            self.buses.append(int(out[1]))
 
     def as_peer(self, command):
         if os.getuid() != 0:
@@ -127,9 +132,9 @@ class Bench:
         return ["setpriv", f"--reuid={PEER_UID}", f"--regid={PEER_UID}", "--clear-groups"] + command
 
     def close(self):
-        if self.dbus:
+        for bus in getattr(self, "buses", []):
             try:
-                os.kill(self.dbus, signal.SIGTERM)
+                os.kill(bus, signal.SIGTERM)
             except ProcessLookupError:
                 pass
         if self.xvfb:
