@@ -19,7 +19,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_a
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/tests/sanitizers/ubsan.supp
 
-.PHONY: all deps configure build run test test-asan fuzz bench clean format format-check
+.PHONY: all deps configure build run test test-asan fuzz bench bench-peers clean format format-check
 
 all: build
 
@@ -56,6 +56,13 @@ fuzz: $(DEPS_STAMP)
 
 bench: build
 	$(BUILD_DIR)/bench/kestrune_bench
+
+# Brandock side by side with mpv, VLC and SMPlayer (bench/peers/run), and its memory over a list loop
+# (bench/soak/run). The other players are installed here only: the tests never need them.
+PEERS_ARGS ?=
+bench-peers: build
+	bash scripts/install-deps --bench
+	bench/peers/run --player brandock=$(BUILD_DIR) $(PEERS_ARGS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

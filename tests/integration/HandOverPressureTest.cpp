@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QTest>
 
+#include <QCoreApplication>
+#include <QTest>
+
 #include "handover/FileListCommand.h"
 #include "handover/InstanceChannel.h"
 #include "handover/MF.h"
