@@ -12,12 +12,11 @@ DEPS_STAMP := $(BUILD_DIR)/.deps-installed
 CONFIGURED := $(BUILD_DIR)/CMakeCache.txt
 
 ASAN_DIR ?= build-asan
-# Leaks of the libraries the player uses (GLib, SDL2, libbsd) that they keep until the process
-# ends are listed in tests/sanitizers/lsan.supp with the reason for each, UBSan's one false report in
-# ubsan.supp; anything else fails the test.
+# Leaks of the libraries the player uses (GLib, SDL2, libbsd) that they keep until the process ends are listed
+# in tests/sanitizers/lsan.supp with the reason for each; anything else fails the test.
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/tests/sanitizers/ubsan.supp
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps configure build run test test-asan fuzz bench bench-peers clean format format-check
 

@@ -16,7 +16,7 @@ class SessionEndStoreFailure : public ProgramFolderTest {
 TEST_F(SessionEndStoreFailure, OnlyLogsAndEnds) {
     QProcess player;
     player.start(folder.program(), {built::media("tone.wav")});
-    ASSERT_TRUE(runtime.waitForChannel());
+    ASSERT_TRUE(runtime.waitForChannel()) << player.readAllStandardError().toStdString();
     DatabaseLockHolder lock(folder.databasePath());
     ASSERT_TRUE(lock.boolHeld());
 

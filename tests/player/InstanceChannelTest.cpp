@@ -51,6 +51,10 @@ TEST_F(ChannelUnderPressure, IdleConnectionsBeyondAFewDozenAreDroppedAndTheNextS
 }
 
 TEST_F(ChannelUnderPressure, OutOfDescriptorsTheChannelKeepsItsSocketAndServesTheStartsThatWaited) {
+#ifdef KESTRUNE_SANITIZED
+    // UBSan probes memory through a pipe; with no descriptor left it takes every logged message for a fault.
+    GTEST_SKIP() << "the sanitizers' runtime needs descriptors of its own";
+#endif
     ChannelClient waiting(strServerPath());
     ASSERT_TRUE(waiting.post(QStringLiteral("/m/a.webm")));
     {
