@@ -46,7 +46,12 @@ TEST_F(UnderAWindowManager, FullScreenCoversItsMonitorOverThePanelCloseIsRefused
     m1.objControler()->setFullScreenOn(kSecondMonitor);  // as the monitor menus do
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->geometry() == kSecondMonitor; }, 5000))
         << screen->geometry().x();
-    EXPECT_TRUE(xtools::property(screen->winId(), "_NET_WM_STATE").contains("_NET_WM_STATE_FULLSCREEN"));
+    // The window manager marks the state a moment after the window has its place.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return xtools::property(screen->winId(), "_NET_WM_STATE").contains("_NET_WM_STATE_FULLSCREEN");
+        },
+        5000));
     const QList<WId> stack = xtools::stacking();
     for (WId panel : xtools::visibleWindows(QStringLiteral("^tint2$")))
         EXPECT_GT(stack.indexOf(screen->winId()), stack.indexOf(panel)) << "a panel above the video";
