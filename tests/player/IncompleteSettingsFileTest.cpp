@@ -28,16 +28,6 @@ class IncompleteSettingsFile : public ::testing::Test {
         sessionFiles << file;
     }
 
-    QStringList storedPaths() const {
-        PlayList list;
-        list.setStrPLDBFilePath(db.path());
-        QString error;
-        EXPECT_TRUE(list.boolGetPlayListFromPLDB(error)) << error.toStdString();
-        QStringList paths;
-        for (long i = 1; i <= list.lngListCount(); ++i) paths << list.objGetAItem(i)->strFilePath;
-        return paths;
-    }
-
     int storedVolume() const {
         SysConfig config;
         config.setStrDBFilePath(db.path());
@@ -56,7 +46,7 @@ class IncompleteSettingsFile : public ::testing::Test {
 TEST_F(IncompleteSettingsFile, AnEmptyFileGetsTheSchema) {
     QFile(db.path()).resize(0);
     runASession(41);
-    EXPECT_EQ(storedPaths(), sessionFiles);
+    EXPECT_EQ(db.storedPaths(), sessionFiles);
     EXPECT_EQ(storedVolume(), 41);
     EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from sqlite_master where type = 'table'")).toInt(),
               4);
@@ -68,13 +58,13 @@ TEST_F(IncompleteSettingsFile, AMissingTableIsAddedAndTheOthersKeepTheirRows) {
                        "('.mp4'); insert into sys (volume_value, save_play_list, scr_sav_proc_name) "
                        "values (33, 1, ' ')"));
     runASession(42);
-    EXPECT_EQ(storedPaths(), sessionFiles);
+    EXPECT_EQ(db.storedPaths(), sessionFiles);
     EXPECT_EQ(rows(QStringLiteral("sys")), 1);
     EXPECT_EQ(rows(QStringLiteral("file_association")), 1);
 
     db.exec(QStringLiteral("drop table sys"));
     runASession(43);
-    EXPECT_EQ(storedPaths(), sessionFiles);  // the lists of both sessions
+    EXPECT_EQ(db.storedPaths(), sessionFiles);  // the lists of both sessions
     EXPECT_EQ(storedVolume(), 43);
     EXPECT_EQ(rows(QStringLiteral("file_association")), 1);
 }

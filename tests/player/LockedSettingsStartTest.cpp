@@ -40,16 +40,6 @@ class LockedSettingsStart : public ::testing::Test {
         ASSERT_TRUE(list.boolSavePlayListToPLDB(error)) << error.toStdString();
     }
 
-    QStringList storedPaths() const {
-        PlayList list;
-        list.setStrPLDBFilePath(db.path());
-        QString error;
-        EXPECT_TRUE(list.boolGetPlayListFromPLDB(error)) << error.toStdString();
-        QStringList paths;
-        for (long i = 1; i <= list.lngListCount(); ++i) paths << list.objGetAItem(i)->strFilePath;
-        return paths;
-    }
-
     TempDatabase db;
     QStringList stored;
 };
@@ -82,7 +72,7 @@ TEST_F(LockedSettingsStart, StartsAtOnceSaysSoAndKeepsWhatItCouldNotRead) {
     m1.objControler()->exitSys();
     ASSERT_TRUE(QTest::qWaitFor([&ended] { return ended; }, 10000));
     EXPECT_TRUE(shownNotes().isEmpty());
-    EXPECT_EQ(storedPaths(), stored);
+    EXPECT_EQ(db.storedPaths(), stored);
     SysConfig config;
     config.setStrDBFilePath(db.path());
     ASSERT_TRUE(config.boolGetData());

@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "db/SettingsDatabase.h"
+#include "model/PlayList.h"
 
 TempDatabase::TempDatabase() {
     QString error;
@@ -49,4 +50,14 @@ void TempDatabase::overwrite(const QByteArray& bytes) const {
     QFile file(m_path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+QStringList TempDatabase::storedPaths() const {
+    PlayList list;
+    list.setStrPLDBFilePath(m_path);
+    QString error;
+    EXPECT_TRUE(list.boolGetPlayListFromPLDB(error)) << error.toStdString();
+    QStringList paths;
+    for (long i = 1; i <= list.lngListCount(); ++i) paths << list.objGetAItem(i)->strFilePath;
+    return paths;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -15,6 +16,8 @@ class TempDatabase {
     void exec(const QString& sql) const;
     // The first column of the first row of a query, or a null value.
     QVariant scalar(const QString& sql) const;
+    // The stored play list's paths, in order, as the player reads them.
+    QStringList storedPaths() const;
     // Replaces the file with these bytes, as damage would.
     void overwrite(const QByteArray& bytes) const;
 

@@ -3,16 +3,9 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace {
-QWidget* blackArea(QWidget* parent) {
-    auto* widget = new QWidget(parent);
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    widget->setPalette(palette);
-    return widget;
-}
+#include "MissingEngines.h"
 
+namespace {
 // The engine's video widget takes the black area's place: its rectangle, its place among its siblings (the
 // time display stays above it) and whether it is shown.
 void takePlace(QWidget* area, QWidget* video) {
@@ -26,7 +19,7 @@ void takePlace(QWidget* area, QWidget* video) {
 }  // namespace
 
 RealPlayerOnDemand::RealPlayerOnDemand(Factory factory, QWidget* parent)
-    : m_factory(std::move(factory)), m_placeholder(blackArea(parent)) {}
+    : m_factory(std::move(factory)), m_placeholder(blackVideoArea(parent)) {}
 
 RealPlayerOnDemand::~RealPlayerOnDemand() {
     m_engine.reset();
@@ -105,7 +98,7 @@ void RealPlayerOnDemand::setDisplayOption(int option, bool on) {
 }
 
 MediaPlayerOnDemand::MediaPlayerOnDemand(Factory factory, QWidget* parent)
-    : m_factory(std::move(factory)), m_placeholder(blackArea(parent)) {}
+    : m_factory(std::move(factory)), m_placeholder(blackVideoArea(parent)) {}
 
 MediaPlayerOnDemand::~MediaPlayerOnDemand() {
     m_engine.reset();

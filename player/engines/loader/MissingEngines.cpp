@@ -2,8 +2,7 @@
 
 #include <QTimer>
 
-namespace {
-QWidget* blackArea(QWidget* parent) {
+QWidget* blackVideoArea(QWidget* parent) {
     auto* widget = new QWidget(parent);
     widget->setAutoFillBackground(true);
     QPalette palette = widget->palette();
@@ -11,9 +10,8 @@ QWidget* blackArea(QWidget* parent) {
     widget->setPalette(palette);
     return widget;
 }
-}  // namespace
 
-MissingRealPlayer::MissingRealPlayer(QWidget* parent) : m_widget(blackArea(parent)) {}
+MissingRealPlayer::MissingRealPlayer(QWidget* parent) : m_widget(blackVideoArea(parent)) {}
 MissingRealPlayer::~MissingRealPlayer() {
     delete m_widget.data();
 }
@@ -23,7 +21,7 @@ void MissingRealPlayer::play() {
                        [this] { emit errorMessage(QStringLiteral("RealPlayer engine not installed")); });
 }
 
-MissingMediaPlayer::MissingMediaPlayer(QWidget* parent) : m_widget(blackArea(parent)) {}
+MissingMediaPlayer::MissingMediaPlayer(QWidget* parent) : m_widget(blackVideoArea(parent)) {}
 MissingMediaPlayer::~MissingMediaPlayer() {
     delete m_widget.data();
 }

@@ -6,6 +6,9 @@
 #include "engines/api/MediaPlayerEngine.h"
 #include "engines/api/RealPlayerEngine.h"
 
+// A black video area, where no engine draws.
+QWidget* blackVideoArea(QWidget* parent);
+
 // Stand-ins for an engine that is not installed: they show an empty video area and fail every start, one
 // event-loop turn after play(), as an engine does with a file it cannot play.
 class MissingRealPlayer : public RealPlayerEngine {
