@@ -11,6 +11,7 @@
 #include "forms/frmMain.h"
 #include "forms/frmScreen.h"
 #include "handover/InstanceChannel.h"
+#include "handover/InstanceServer.h"
 #include "model/PlayList.h"
 
 // The player's start-up module: it owns the process-wide objects (play list, controller, tray window, screen

@@ -1,15 +1,8 @@
 #pragma once
 
 #include <QLockFile>
-#include <QObject>
 #include <QString>
-#include <functional>
-#include <list>
 #include <memory>
-
-#include "ChannelListener.h"
-
-class QLocalSocket;
 
 // Only one player runs per user. The first process holds a lock file in the user's runtime folder and
 // listens on a local socket beside it that only this user may open; a later process sends its strings there
@@ -27,12 +20,10 @@ QString strRuntimeFolder(QString* strErrInfo = nullptr);
 QString strLockFilePath();
 QString strServerPath();
 
-// How long a sender waits for the running player to take a string before giving up on it.
+// How long a sender waits for room in the channel's queue, and for the running player to take a string,
+// before giving up.
+inline constexpr int kConnectTimeoutMs = 5000;
 inline constexpr int kSendTimeoutMs = 60000;
-
-// Sends one string to the running player and waits until it has handled it; false when the player could
-// not be reached or did not answer.
-bool sendStringToInstance(QLocalSocket& socket, const QString& text);
 
 // What a later start does: "-SMF" to the running player, then the command line when there is one; a command
 // line too long for one record travels as a file-list block of this start's own. Needs no display: a start
@@ -58,30 +49,4 @@ class InstanceLock {
     std::unique_ptr<QLockFile> m_lock;
     QString m_strNoChannel;
     bool m_boolAcquired = false;
-};
-
-// The running player's end of the channel: it reads whole records from its senders, hands each string to the
-// handler on the window thread and answers one byte once the handler has returned. It keeps kMaxSenders
-// connections at most: beyond that the one idle longest goes, or the new one when every other is being
-// served, so that no flood of connections can use up the process's descriptors.
-class InstanceServer : public QObject {
-    Q_OBJECT
-  public:
-    using Handler = std::function<void(const QString&)>;
-    static constexpr int kMaxSenders = 64;
-
-    explicit InstanceServer(Handler handler, QObject* parent = nullptr);
-    bool boolListen(QString& strErrInfo);
-    QString strServerPath() const { return m_listener.strPath(); }
-
-  private:
-    void takeSender(int descriptor);
-    bool boolDropIdlestSender();
-    void readRecords(QLocalSocket* socket);
-
-    Handler m_handler;
-    ChannelListener m_listener;
-    // The connections kept, the one active longest ago first.
-    std::list<QLocalSocket*> m_senders;
-    qint64 m_lngDropped = 0;
 };

@@ -14,6 +14,8 @@ inline constexpr quint32 kStringRecord = 1;
 inline constexpr int kBufferBytes = 2000;
 inline constexpr int kRecordBytes = 4 + 4 + kBufferBytes;
 inline constexpr int kMaxChars = kBufferBytes / 2 - 1;
+// The byte the player answers with once it has handled a record.
+inline constexpr char kHandled = 1;
 
 // The record for a string of at most kMaxChars characters; a longer one is cut to that length, so a caller
 // that must not lose it sends it another way.

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/StartRequest.h"
+#include "start/StartRequest.h"
 
 namespace {
 class StartRequests : public ::testing::Test {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "StartRequest.h"
+#include "start/StartRequest.h"
 
 namespace {
 const QString& workingFolder() {

@@ -1,10 +1,10 @@
 // Later starts of the built player hand their command lines to the running one, through the user's private
 // channel; real processes on the private X server.
 #include <QDir>
-#include <QLocalSocket>
 #include <QTest>
 
 #include "handover/InstanceChannel.h"
+#include "handover/InstanceSender.h"
 #include "support/BuildPaths.h"
 #include "support/ProgramFolder.h"
 #include "support/XTools.h"
@@ -53,18 +53,36 @@ TEST_F(HandOver, ASecondStartNeedsNoDisplay) {
     EXPECT_EQ(readStored()->paths(), QStringList{file});
 }
 
+// A start that hands over loads nothing of the player: from a program folder without the player library it
+// still hands its file to the running player, and only a start that would become the player needs it.
+TEST_F(HandOver, OnlyAStartThatBecomesThePlayerLoadsThePlayerLibrary) {
+    ProgramFolder withoutPlayer;
+    ASSERT_TRUE(withoutPlayer.installProgram());
+    ASSERT_TRUE(QFile::remove(withoutPlayer.path() + QStringLiteral("/libbrandock_player.so")));
+    const QString file = built::media("tone.wav");
+    EXPECT_EQ(waitForExit(players.start(withoutPlayer.program(), {file})), 1);
+
+    QProcess* first = start({});
+    ASSERT_TRUE(runtime.waitForChannel());
+    EXPECT_EQ(waitForExit(players.start(withoutPlayer.program(), {file})), 0);
+    ASSERT_EQ(terminate(first), 0);
+    EXPECT_EQ(readStored()->paths(), QStringList{file});
+}
+
 TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
     QProcess* first = start({});
     ASSERT_TRUE(runtime.waitForChannel());
-    QLocalSocket channel;
-    channel.connectToServer(instancechannel::strServerPath());
-    ASSERT_TRUE(channel.waitForConnected(5000));
+    InstanceSender channel(instancechannel::strServerPath(), instancechannel::kConnectTimeoutMs);
+    ASSERT_TRUE(channel.boolConnected());
     const QString a = copyOfMedia(1), b = copyOfMedia(2), c = copyOfMedia(3);
-    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, a));
-    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, b));  // within 300 ms: dropped
-    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, QStringLiteral("-SMF")));
+    const auto send = [&channel](const QString& text) {
+        return channel.boolSend(text, instancechannel::kSendTimeoutMs);
+    };
+    EXPECT_TRUE(send(a));
+    EXPECT_TRUE(send(b));  // within 300 ms: dropped
+    EXPECT_TRUE(send(QStringLiteral("-SMF")));
     QTest::qWait(400);
-    EXPECT_TRUE(instancechannel::sendStringToInstance(channel, c));
+    EXPECT_TRUE(send(c));
 
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), (QStringList{a, c}));
@@ -104,7 +122,8 @@ TEST_F(HandOver, TwentyStartsAtOnceLeaveOnePlayer) {
 }
 
 // The file manager's play and add commands arrive as blocks that the test writer fills; the second start
-// hands the command over while the writer keeps the block alive.
+// hands the command over while the writer keeps the block alive. The play command comes first: one that
+// arrives while an earlier play is still starting only adds, however long that start takes.
 TEST_F(HandOver, FileListBlocksFromTheWriterAreAddedAndTheFirstOfAPlayCommandPlays) {
     QProcess* first = start({});
     ASSERT_TRUE(runtime.waitForChannel());
@@ -114,12 +133,12 @@ TEST_F(HandOver, FileListBlocksFromTheWriterAreAddedAndTheFirstOfAPlayCommandPla
             built::writeFileList(),
             QStringList{QLatin1String(mode), QStringLiteral("--player"), folder.program()} + files);
     };
-    EXPECT_EQ(write("--add", {a, b}), 0);
-    QTest::qWait(400);  // past the gate
     EXPECT_EQ(write("--play", {c}), 0);
+    QTest::qWait(400);  // past the gate
+    EXPECT_EQ(write("--add", {a, b}), 0);
     ASSERT_EQ(terminate(first), 0);
     const auto stored = readStored();
-    EXPECT_EQ(stored->paths(), (QStringList{a, b, c}));
+    EXPECT_EQ(stored->paths(), (QStringList{c, a, b}));
     EXPECT_EQ(stored->playItem(), c);
 }
 

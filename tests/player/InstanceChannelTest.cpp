@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "handover/InstanceChannel.h"
+#include "handover/InstanceServer.h"
 #include "support/ChannelClient.h"
 #include "support/ExhaustedDescriptors.h"
 

@@ -23,6 +23,9 @@ QString brandock() {
 QString engineApiLibrary() {
     return QStringLiteral(KESTRUNE_ENGINE_API_LIBRARY);
 }
+QString playerLibrary() {
+    return QStringLiteral(KESTRUNE_PLAYER_LIBRARY);
+}
 QString engineProbe() {
     return QStringLiteral(KESTRUNE_ENGINE_PROBE);
 }

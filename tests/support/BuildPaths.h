@@ -12,6 +12,8 @@ QString engineFolder();
 QString enginePlugin(int engine);
 QString brandock();
 QString engineApiLibrary();
+// The library the program loads when it becomes the player.
+QString playerLibrary();
 QString engineProbe();
 QString writeFileList();
 }  // namespace built

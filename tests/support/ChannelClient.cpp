@@ -41,7 +41,7 @@ bool ChannelClient::waitForAnswer(int timeoutMs) {
     if (m_fd < 0) return false;
     char answer = 0;
     return QTest::qWaitFor([&] { return ::recv(m_fd, &answer, 1, MSG_DONTWAIT) == 1; }, timeoutMs) &&
-           answer == 1;
+           answer == instancerecord::kHandled;
 }
 
 bool ChannelClient::send(const QString& text, int timeoutMs) {

@@ -21,9 +21,9 @@ ProgramFolder::ProgramFolder() : m_path(m_dir.path() + QStringLiteral("/Kestrune
 }
 
 bool ProgramFolder::installProgram() {
-    const QString library = built::engineApiLibrary();
-    const bool copied = QFile::copy(built::brandock(), program()) &&
-                        QFile::copy(library, m_path + QLatin1Char('/') + QFileInfo(library).fileName());
+    bool copied = QFile::copy(built::brandock(), program());
+    for (const QString& library : {built::engineApiLibrary(), built::playerLibrary()})
+        copied = copied && QFile::copy(library, m_path + QLatin1Char('/') + QFileInfo(library).fileName());
     EXPECT_TRUE(copied) << "cannot copy the built player into " << m_path.toStdString();
     return copied && QFile::setPermissions(program(), QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
 }
