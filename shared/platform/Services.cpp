@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "QtMonitorSource.h"
+#include "SteadyClock.h"
+#include "XLastInputSource.h"
 
 namespace {
 Services& installed() {
@@ -17,16 +19,26 @@ void fillWhenEmpty(std::shared_ptr<Seam>& slot, const std::shared_ptr<Seam>& fil
 
 void fillFrom(Services& target, const Services& fill) {
     fillWhenEmpty(target.monitorSource, fill.monitorSource);
+    fillWhenEmpty(target.clock, fill.clock);
+    fillWhenEmpty(target.lastInputSource, fill.lastInputSource);
+}
+
+bool complete(const Services& services) {
+    return services.monitorSource && services.clock && services.lastInputSource;
 }
 }  // namespace
 
 Services Services::desktop() {
-    return Services{.monitorSource = std::make_shared<QtMonitorSource>()};
+    return Services{
+        .monitorSource = std::make_shared<QtMonitorSource>(),
+        .clock = std::make_shared<SteadyClock>(),
+        .lastInputSource = std::make_shared<XLastInputSource>(),
+    };
 }
 
 const Services& services() {
     Services& current = installed();
-    if (!current.monitorSource) installDesktopServices();
+    if (!complete(current)) installDesktopServices();
     return current;
 }
 
@@ -35,7 +47,9 @@ void installDesktopServices() {
 }
 
 Services installServices(Services replacement) {
+    // What is answered is complete, so that putting it back later leaves no replacement in force.
     Services& current = installed();
+    if (!complete(current)) installDesktopServices();
     fillFrom(replacement, current);
     return std::exchange(current, std::move(replacement));
 }

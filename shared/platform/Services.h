@@ -2,12 +2,17 @@
 
 #include <memory>
 
+#include "Clock.h"
+#include "LastInputSource.h"
 #include "MonitorSource.h"
 
 // The seams between the programs and the desktop, in one registry. A program installs the desktop's own
 // services at start-up; a test replaces single ones for a while with ScopedServices.
 struct Services {
-    std::shared_ptr<MonitorSource> monitorSource;
+    // Each seam may be left out of a replacement (see installServices).
+    std::shared_ptr<MonitorSource> monitorSource{};
+    std::shared_ptr<Clock> clock{};
+    std::shared_ptr<LastInputSource> lastInputSource{};
 
     // The desktop's own services.
     static Services desktop();

@@ -1,0 +1,7 @@
+#include "Clock.h"
+
+#include "Services.h"
+
+Clock& currentClock() {
+    return *services().clock;
+}

@@ -1,0 +1,7 @@
+#include "LastInputSource.h"
+
+#include "Services.h"
+
+LastInputSource& currentLastInputSource() {
+    return *services().lastInputSource;
+}
