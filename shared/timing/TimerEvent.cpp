@@ -1,0 +1,1 @@
+#include "TimerEvent.h"
