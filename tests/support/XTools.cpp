@@ -13,13 +13,20 @@ bool installed(const char* program) {
     return !QStandardPaths::findExecutable(QLatin1String(program)).isEmpty();
 }
 
+namespace {
+bool xdotool(const QStringList& arguments) {
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+}  // namespace
+
 // xdotool's own --sync waits for a motion that never comes when the pointer is already there.
-bool click(QPoint global, int button, int repeat) {
-    const auto xdotool = [](const QStringList& arguments) {
-        return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
-    };
+bool movePointer(QPoint global) {
     return xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())}) &&
-           QTest::qWaitFor([global] { return QCursor::pos() == global; }, 2000) &&
+           QTest::qWaitFor([global] { return QCursor::pos() == global; }, 2000);
+}
+
+bool click(QPoint global, int button, int repeat) {
+    return movePointer(global) &&
            xdotool({"click", "--repeat", QString::number(repeat), "--delay", "80", QString::number(button)});
 }
 
