@@ -20,7 +20,7 @@ TimerEvents& colTimerEvents();
 QString strTimerKey(std::int32_t lngTimerID);
 
 // Starts a periodic timer of lngInterval milliseconds whose ticks call TimerProc; answers its id, or 0 when
-// no timer can run (no event loop on this thread, or an interval below 0).
+// no timer can run: no application yet, a thread other than the one of the first timer, an interval below 0.
 std::int32_t lngSetTimer(std::int32_t lngInterval);
 // Stops the timer of that id; an id that runs no timer is left alone.
 void KillTimer(std::int32_t lngTimerID);
