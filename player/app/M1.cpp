@@ -149,16 +149,11 @@ void M1::releaseInstance() {
     m_instanceLock.release();
 }
 
-// The gate opens when its time is up, even while a busy event loop has not yet run the timer's time-out.
-static bool boolGateOpen(const QTimer& gate) {
-    return !gate.isActive() || gate.remainingTime() == 0;
-}
-
 void M1::onInstanceMessage(const QString& text) {
     if (!m_boolSysReady || m_objControler->boolShuttingDown()) return;
     if (text == QLatin1String("-SMF")) {
         m_objControler->showMainFace();
-    } else if (!text.isEmpty() && boolGateOpen(m_frmHide->timDelayCallWinProc)) {
+    } else if (!text.isEmpty() && !m_frmHide->timDelayCallWinProc.isActive()) {
         m_frmHide->timDelayCallWinProc.start();
         processCommandString(text);
     }
