@@ -56,11 +56,13 @@ bool InstanceSender::boolSend(const QString& text, int timeoutMs) {
     const QByteArray record = instancerecord::buildRecord(text);
     for (qsizetype sent = 0; sent < record.size();) {
         const ssize_t n = uninterrupted([&] {
-            return ::send(m_fd, record.constData() + sent, static_cast<size_t>(record.size() - sent), MSG_NOSIGNAL);
+            return ::send(m_fd, record.constData() + sent, static_cast<size_t>(record.size() - sent),
+                          MSG_NOSIGNAL);
         });
         if (n <= 0) return false;
         sent += n;
     }
     char answer = 0;
-    return uninterrupted([&] { return ::recv(m_fd, &answer, 1, 0); }) == 1 && answer == instancerecord::kHandled;
+    return uninterrupted([&] { return ::recv(m_fd, &answer, 1, 0); }) == 1 &&
+           answer == instancerecord::kHandled;
 }
