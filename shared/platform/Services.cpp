@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "DesktopScreenSaverInhibitor.h"
 #include "QtMonitorSource.h"
 
 namespace {
@@ -17,16 +18,18 @@ void fillWhenEmpty(std::shared_ptr<Seam>& slot, const std::shared_ptr<Seam>& fil
 
 void fillFrom(Services& target, const Services& fill) {
     fillWhenEmpty(target.monitorSource, fill.monitorSource);
+    fillWhenEmpty(target.screenSaverInhibitor, fill.screenSaverInhibitor);
 }
 }  // namespace
 
 Services Services::desktop() {
-    return Services{.monitorSource = std::make_shared<QtMonitorSource>()};
+    return Services{.monitorSource = std::make_shared<QtMonitorSource>(),
+                    .screenSaverInhibitor = std::make_shared<DesktopScreenSaverInhibitor>()};
 }
 
 const Services& services() {
     Services& current = installed();
-    if (!current.monitorSource) installDesktopServices();
+    if (!current.monitorSource || !current.screenSaverInhibitor) installDesktopServices();
     return current;
 }
 

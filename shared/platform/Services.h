@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "MonitorSource.h"
+#include "ScreenSaverInhibitor.h"
 
 // The seams between the programs and the desktop, in one registry. A program installs the desktop's own
 // services at start-up; a test replaces single ones for a while with ScopedServices.
 struct Services {
-    std::shared_ptr<MonitorSource> monitorSource;
+    std::shared_ptr<MonitorSource> monitorSource{};
+    std::shared_ptr<ScreenSaverInhibitor> screenSaverInhibitor{};
 
     // The desktop's own services.
     static Services desktop();
