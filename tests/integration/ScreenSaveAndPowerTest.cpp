@@ -7,6 +7,7 @@
 #include "platform/DesktopScreenSaverInhibitor.h"
 #include "platform/Services.h"
 #include "saverctl/ScreenSaveAndPower.h"
+#include "support/ProgramFolder.h"
 #include "support/XSaverSettings.h"
 
 namespace {
@@ -18,6 +19,8 @@ class XScreenSaver : public ::testing::Test {
     ScopedServices desktop{Services{
         .screenSaverInhibitor = std::make_shared<DesktopScreenSaverInhibitor>(QDBusConnection(QString()))}};
 };
+
+class PlayerScreenSaver : public ProgramFolderTest {};
 }  // namespace
 
 TEST_F(XScreenSaver, HeldOffWhileRunningAndGivenBackAsTheUserHadIt) {
@@ -52,4 +55,19 @@ TEST_F(XScreenSaver, ADelaySetWhileHeldOffIsTheOneGivenBack) {
     EXPECT_EQ(XSaverSettings::read().timeout, 0);
     power.OpenScreenSave();
     EXPECT_EQ(XSaverSettings::read().timeout, 300);
+}
+
+// The built player from a program folder: while it runs the X screen saver and DPMS are off; SIGTERM gives
+// them back, also when the user had them off.
+TEST_F(PlayerScreenSaver, TheBuiltPlayerGivesBackTheUsersSettingsWhenTerminated) {
+    ASSERT_TRUE(folder.installProgram());
+    for (const XSaverSettings user : {XSaverSettings{600, true}, XSaverSettings{0, false}}) {
+        SCOPED_TRACE(testing::Message() << "delay " << user.timeout << ", DPMS " << user.dpms);
+        user.apply();
+        QProcess* player = start({});
+        ASSERT_TRUE(runtime.waitForChannel());
+        ASSERT_TRUE(QTest::qWaitFor([] { return XSaverSettings::read() == kHeldOff; }, 20000));
+        ASSERT_EQ(terminate(player), 0);
+        EXPECT_EQ(XSaverSettings::read(), user.asTheServerHoldsThem());
+    }
 }
