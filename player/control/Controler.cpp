@@ -12,6 +12,7 @@
 #include "model/SysConfig.h"
 #include "monitors/cMonitors2.h"
 #include "platform/Services.h"
+#include "saverctl/ScreenSaveAndPower.h"
 
 namespace {
 bool between(int value, int low, int length) {
@@ -42,6 +43,9 @@ void Controler::setInitializePram(const QString& strDBFilePath, const QString& /
     m_objSysConfig = std::make_unique<SysConfig>();
     m_objSysConfig->setStrDBFilePath(strDBFilePath);
     m_objSysConfig->boolGetData();
+    m_objScreenSaveAndPower = std::make_unique<ScreenSaveAndPower>();
+    m_objScreenSaveAndPower->CloseScreenSave();
+    m_objScreenSaveAndPower->DisEnablePowerSaver();
 }
 
 void Controler::setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen,
@@ -96,6 +100,11 @@ void Controler::finishExit() {
             qCWarning(lcControl) << "play list not stored:" << error;
             unstored << QStringLiteral("播放列表");
         }
+    }
+    if (m_objScreenSaveAndPower) {
+        m_objScreenSaveAndPower->EnablePowerSaver();
+        m_objScreenSaveAndPower->OpenScreenSave();
+        m_objScreenSaveAndPower.reset();
     }
     if (unstored.isEmpty() || m_exitCause == ExitCause::SessionEnd || !m_noteShower) {
         endProcess();

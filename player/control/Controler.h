@@ -15,6 +15,7 @@
 #include "monitors/cMonitor.h"
 
 class PlayList;
+class ScreenSaveAndPower;
 class SysConfig;
 
 // The hub of the player: every window talks to the rest of the system through it. It owns the run
@@ -32,17 +33,19 @@ class Controler : public QObject {
     explicit Controler(QObject* parent = nullptr);
     ~Controler() override;
 
-    // Start-up wiring: creates and loads the run configuration.
+    // Start-up wiring: creates and loads the run configuration, and switches the system screen saver and
+    // power saving off for as long as the player runs.
     void setInitializePram(const QString& strDBFilePath, const QString& strScrSavPrcsFolderPath);
     // The references start-up hands over; the controller owns none of them.
     void setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen, PlayList* playList);
     SysConfig* objSysConfig() const { return m_objSysConfig.get(); }
     PlayList* objPlayList() const { return m_objPlayList; }
 
-    // Orderly shutdown: stores the configuration and, when kept, the play list and position, then ends the
-    // process through the ender (the application's exit by default). It returns at once: the events already
-    // queued (the muted screen window's among them) run once before the rest of the exit, which waits for
-    // nothing else: the screen window stops its engines as it goes, and the stores follow. From the first
+    // Orderly shutdown: stores the configuration and, when kept, the play list and position, gives the user
+    // back the system screen saver and power saving as they had them, then ends the process through the
+    // ender (the application's exit by default). It returns at once: the events already queued (the muted
+    // screen window's among them) run once before the rest of the exit, which waits for nothing else: the
+    // screen window stops its engines as it goes, and the stores follow. From the first
     // call on the player is shutting down: the screen window's events, later starts and further exits are
     // refused. What could not be stored is logged; a user who chose to exit is also told, in one note, and
     // the process ends once they close it (or at once, should the session end meanwhile).
@@ -125,6 +128,7 @@ class Controler : public QObject {
     void endProcess();
 
     std::unique_ptr<SysConfig> m_objSysConfig;
+    std::unique_ptr<ScreenSaveAndPower> m_objScreenSaveAndPower;
     ViewRef<TrayView> m_frmHide;
     ViewRef<PanelView> m_frmMain;
     ViewRef<ScreenView> m_frmScreen;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "DesktopScreenSaverInhibitor.h"
 #include "QtMonitorSource.h"
 #include "SteadyClock.h"
 #include "XLastInputSource.h"
@@ -21,10 +22,12 @@ void fillFrom(Services& target, const Services& fill) {
     fillWhenEmpty(target.monitorSource, fill.monitorSource);
     fillWhenEmpty(target.clock, fill.clock);
     fillWhenEmpty(target.lastInputSource, fill.lastInputSource);
+    fillWhenEmpty(target.screenSaverInhibitor, fill.screenSaverInhibitor);
 }
 
 bool complete(const Services& services) {
-    return services.monitorSource && services.clock && services.lastInputSource;
+    return services.monitorSource && services.clock && services.lastInputSource &&
+           services.screenSaverInhibitor;
 }
 }  // namespace
 
@@ -33,6 +36,7 @@ Services Services::desktop() {
         .monitorSource = std::make_shared<QtMonitorSource>(),
         .clock = std::make_shared<SteadyClock>(),
         .lastInputSource = std::make_shared<XLastInputSource>(),
+        .screenSaverInhibitor = std::make_shared<DesktopScreenSaverInhibitor>(),
     };
 }
 

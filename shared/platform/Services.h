@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "LastInputSource.h"
 #include "MonitorSource.h"
+#include "ScreenSaverInhibitor.h"
 
 // The seams between the programs and the desktop, in one registry. A program installs the desktop's own
 // services at start-up; a test replaces single ones for a while with ScopedServices.
@@ -13,6 +14,7 @@ struct Services {
     std::shared_ptr<MonitorSource> monitorSource{};
     std::shared_ptr<Clock> clock{};
     std::shared_ptr<LastInputSource> lastInputSource{};
+    std::shared_ptr<ScreenSaverInhibitor> screenSaverInhibitor{};
 
     // The desktop's own services.
     static Services desktop();

@@ -9,6 +9,7 @@
 #include "control/Controler.h"
 #include "model/PlayList.h"
 #include "model/SysConfig.h"
+#include "support/RecordingInhibitor.h"
 #include "support/ScopedMonitorSource.h"
 #include "support/TempDatabase.h"
 
@@ -37,6 +38,8 @@ class ControlerRules : public ::testing::Test {
     static QStringList batch(const QStringList& files) { return QStringList{QString()} + files; }
     QStringList takeLog() { return std::exchange(log.calls, {}); }
 
+    std::shared_ptr<RecordingInhibitor> inhibitor = std::make_shared<RecordingInhibitor>();
+    ScopedServices desktop{Services{.screenSaverInhibitor = inhibitor}};
     TempDatabase db;
     PlayList list;
     Controler controler;
@@ -48,6 +51,14 @@ class ControlerRules : public ::testing::Test {
     int exits = 0;
 };
 }  // namespace
+
+TEST_F(ControlerRules, TheSystemScreenSaverAndPowerSavingStayOffWhileThePlayerRuns) {
+    EXPECT_EQ(inhibitor->calls, (QStringList{"screen saver off", "power saving off"}));
+    controler.exitSys();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return exits == 1; }, 5000));
+    EXPECT_EQ(inhibitor->calls, (QStringList{"screen saver off", "power saving off", "power saving back",
+                                             "screen saver back"}));
+}
 
 TEST_F(ControlerRules, MenuCommandsActOnTheScreenAndReportTheirCodes) {
     const struct {
