@@ -18,14 +18,7 @@ QString storedName(int order) {
 
 class LongPlayList : public PanelFixture {
   protected:
-    QTreeWidgetItem* selected() const {
-        const QList<QTreeWidgetItem*> rows = panel->lvPlayList->selectedItems();
-        return rows.isEmpty() ? nullptr : rows.first();
-    }
-    bool shown(int index) const {
-        return panel->lvPlayList->viewport()->rect().intersects(
-            panel->lvPlayList->visualItemRect(row(index)));
-    }
+    bool shown(int index) const { return panel->lvPlayList->viewport()->rect().intersects(rowRect(index)); }
 };
 
 TEST_F(LongPlayList, TenThousandStoredItemsShowAtStartUpAndAreStoredWhole) {
@@ -40,13 +33,13 @@ TEST_F(LongPlayList, TenThousandStoredItemsShowAtStartUpAndAreStoredWhole) {
 
     ASSERT_EQ(rowCount(), kStoredItems);
     EXPECT_EQ(panel->labFileCount->text(), QString::number(kStoredItems));
-    EXPECT_EQ(row(0)->text(1), storedName(1));
-    EXPECT_EQ(row(kStoredItems - 1)->text(2), QStringLiteral("/media/list/") + storedName(kStoredItems));
+    EXPECT_EQ(rowName(0), storedName(1));
+    EXPECT_EQ(rowPath(kStoredItems - 1), QStringLiteral("/media/list/") + storedName(kStoredItems));
     const int playRow = kStoredPlayItem - 1;
-    EXPECT_EQ(frmMain::strRowKey(row(playRow)), QStringLiteral("F2026128%1").arg(kStoredPlayItem));
+    EXPECT_EQ(rowKey(playRow), QStringLiteral("F2026128%1").arg(kStoredPlayItem));
     EXPECT_TRUE(rowBold(playRow));
     EXPECT_FALSE(rowBold(0) || rowBold(kStoredItems - 1));
-    EXPECT_EQ(selected(), row(playRow));
+    EXPECT_EQ(selectedRow(), playRow);
     EXPECT_TRUE(shown(playRow));
 
     db.exec(QStringLiteral("delete from play_list"));
@@ -78,12 +71,12 @@ TEST_F(LongPlayList, AFiveThousandFileBlockHandedOverAddsWholeAndInOrder) {
     ASSERT_EQ(rowCount(), kHandedFiles);
     QSet<QString> keys;
     for (int i = 0; i < kHandedFiles; ++i) {
-        ASSERT_EQ(row(i)->text(2), files[i]) << "row " << i;
-        keys.insert(frmMain::strRowKey(row(i)).toCaseFolded());
+        ASSERT_EQ(rowPath(i), files[i]) << "row " << i;
+        keys.insert(rowKey(i).toCaseFolded());
     }
     EXPECT_EQ(keys.size(), kHandedFiles);  // every item is found by its own key
     EXPECT_EQ(playList.lngListCount(), kHandedFiles);
     EXPECT_TRUE(rowBold(0));
-    EXPECT_EQ(selected(), row(0));
+    EXPECT_EQ(selectedRow(), 0);
     EXPECT_TRUE(waitPlaying(files[0]));
 }

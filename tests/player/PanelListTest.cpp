@@ -11,14 +11,10 @@ class PanelList : public PanelFixture {
     void expectRowsMirrorThePlayList() {
         ASSERT_EQ(rowCount(), playList.lngListCount());
         for (int i = 0; i < rowCount(); ++i) {
-            EXPECT_EQ(frmMain::strRowKey(row(i)), playList.objGetAItem(i + 1)->strFlag) << "row " << i;
+            EXPECT_EQ(rowKey(i), playList.objGetAItem(i + 1)->strFlag) << "row " << i;
             EXPECT_EQ(rowBold(i), playList.objGetAItem(i + 1)->boolIsPlayItem) << "row " << i;
         }
     }
-    void checkRow(int index, bool checked) {
-        row(index)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
-    }
-    bool rowChecked(int index) const { return row(index)->checkState(0) == Qt::Checked; }
 };
 
 TEST_F(PanelList, DeleteWithNothingCheckedShowsAHintFor5SecondsAfterTheLastTry) {
@@ -98,7 +94,7 @@ TEST_F(PanelList, HoldingMoveDownRepeatsAndTheRowKeepsItsMarks) {
     const QStringList paths = addFiles(8);
     ASSERT_TRUE(waitPlaying(paths[0]));
     checkRow(0, true);
-    panel->lvPlayList->setCurrentItem(row(0));
+    selectRow(0);
 
     QTest::mousePress(panel->cmdPLDown, Qt::LeftButton);
     EXPECT_EQ(panel->timDelayQuickMoveItem.interval(), 500);
@@ -113,7 +109,7 @@ TEST_F(PanelList, HoldingMoveDownRepeatsAndTheRowKeepsItsMarks) {
     QTest::qWait(400);
     EXPECT_EQ(rowOf(QStringLiteral("clip0.webm")), moved);
 
-    EXPECT_TRUE(row(moved)->isSelected());
+    EXPECT_TRUE(rowSelected(moved));
     EXPECT_TRUE(rowChecked(moved));
     EXPECT_TRUE(rowBold(moved));
     for (int i = 0; i < rowCount(); ++i) {
@@ -132,8 +128,8 @@ TEST_F(PanelList, DoubleClickAndContextMenuActOnlyOnTheSelectedRow) {
     const QStringList paths = addFiles(2);
     ASSERT_TRUE(waitPlaying(paths[0]));
     QWidget* rows = panel->lvPlayList->viewport();
-    panel->lvPlayList->setCurrentItem(row(1));
-    const QPoint belowLast(10, panel->lvPlayList->visualItemRect(row(1)).bottom() + 30);
+    selectRow(1);
+    const QPoint belowLast(10, rowRect(1).bottom() + 30);
     ASSERT_LT(belowLast.y(), rows->height());
 
     QTest::mouseDClick(rows, Qt::LeftButton, {}, belowLast);
@@ -141,8 +137,8 @@ TEST_F(PanelList, DoubleClickAndContextMenuActOnlyOnTheSelectedRow) {
     EXPECT_TRUE(waitPlaying(paths[0], 200));
     EXPECT_FALSE(panel->mnuMovieOperations->isVisible());
 
-    panel->lvPlayList->setCurrentItem(row(1));
-    const QPoint onRow = panel->lvPlayList->visualItemRect(row(1)).center();
+    selectRow(1);
+    const QPoint onRow = rowRect(1).center();
     QTest::mouseClick(rows, Qt::RightButton, {}, onRow);
     EXPECT_TRUE(panel->mnuMovieOperations->isVisible());
     panel->mnuMovieOperations->hide();
