@@ -55,6 +55,31 @@ TEST_F(LongPlayList, TenThousandStoredItemsShowAtStartUpAndAreStoredWhole) {
         kStoredPlayItem);
 }
 
+// A list ten times as long still arrives in the view as one insertion and shows whole.
+TEST_F(LongPlayList, AHundredThousandStoredItemsArriveInOneInsertion) {
+    constexpr int kItems = 100000;
+    db.exec(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                           "insert into play_list select 'F2026128' || i, printf('item %06d.webm', i), "
+                           "printf('/media/list/item %06d.webm', i), i = %1, i from n")
+                .arg(kItems));
+    QString error;
+    ASSERT_TRUE(playList.boolGetPlayListFromPLDB(error)) << error.toStdString();
+    int insertions = 0;
+    QObject::connect(panel->lvPlayList->model(), &QAbstractItemModel::rowsInserted, [&] { ++insertions; });
+    panel->initializeFace();
+
+    EXPECT_EQ(insertions, 1);
+    ASSERT_EQ(rowCount(), kItems);
+    EXPECT_EQ(panel->labFileCount->text(), QString::number(kItems));
+    for (const int i : {0, 1, kItems / 2, kItems - 1}) {
+        EXPECT_EQ(rowName(i), QStringLiteral("item %1.webm").arg(i + 1, 6, 10, QLatin1Char('0')));
+        EXPECT_EQ(panel->rowByKey(QStringLiteral("f2026128%1").arg(i + 1)), i);
+    }
+    EXPECT_TRUE(rowBold(kItems - 1));
+    EXPECT_EQ(selectedRow(), kItems - 1);
+    EXPECT_TRUE(shown(kItems - 1));
+}
+
 TEST_F(LongPlayList, AFiveThousandFileBlockHandedOverAddsWholeAndInOrder) {
     QStringList files;
     for (int i = 0; i < kHandedFiles; ++i) files << makeFile(QStringLiteral("handed %1.webm").arg(i));

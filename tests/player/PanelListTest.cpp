@@ -147,3 +147,31 @@ TEST_F(PanelList, DoubleClickAndContextMenuActOnlyOnTheSelectedRow) {
     EXPECT_TRUE(rowBold(1));
     EXPECT_FALSE(rowBold(0));
 }
+
+// Rows are found by key whatever its case, after moves and deletes; a click on a row's box checks it.
+TEST_F(PanelList, RowsAreFoundByKeyInAnyCaseAfterMovesAndDeletes) {
+    const QStringList paths = addFiles(4);
+    ASSERT_TRUE(waitPlaying(paths[0]));
+    const QString key2 = rowKey(2);
+    selectRow(2);
+    panel->cmdPLUp->click();
+    ASSERT_EQ(rowOf(QStringLiteral("clip2.webm")), 1);
+    EXPECT_EQ(panel->rowByKey(key2.toLower()), 1);
+    EXPECT_EQ(panel->rowByKey(rowKey(2).toUpper()), 2);
+
+    const QPoint box = panel->lvPlayList->visualRect(panel->lvPlayList->model()->index(0, 0)).center();
+    QTest::mouseClick(panel->lvPlayList->viewport(), Qt::LeftButton, {}, box);
+    ASSERT_TRUE(rowChecked(0));
+    panel->cmdPLDelete->click();
+    expectRowsMirrorThePlayList();
+    EXPECT_EQ(panel->rowByKey(key2.toLower()), 0);
+    panel->setPLItemStateByKey(rowKey(2).toLower(), RowState::Selected);
+    EXPECT_EQ(selectedRow(), 2);
+    EXPECT_EQ(panel->strSelectedRowKey(), playList.objGetAItem(3)->strFlag);
+    ASSERT_TRUE(rowBold(0));  // the play mark went to the neighbour
+    panel->setPLItemStateByKey(rowKey(1).toLower(), RowState::PlayItem);
+    EXPECT_TRUE(rowBold(1));
+    EXPECT_EQ(rowTag(1), QStringLiteral("1"));
+    EXPECT_FALSE(rowBold(0) || rowBold(2));
+    EXPECT_EQ(rowTag(0), QStringLiteral("0"));
+}
