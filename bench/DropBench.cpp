@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUrl>
 
 #include "control/Controler.h"
@@ -99,7 +99,7 @@ void BM_FiveThousandFileBlockToRows(benchmark::State& state) {
         fixture->controler.BatchAddMovie(list, play);
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (fixture->panel->lvPlayList->topLevelItemCount() != 5000) state.SkipWithError("rows missing");
+        if (fixture->panel->lvPlayList->model()->rowCount() != 5000) state.SkipWithError("rows missing");
         fixture.reset();
         state.ResumeTiming();
     }

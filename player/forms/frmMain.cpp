@@ -22,6 +22,7 @@
 #include "FileAdding.h"
 #include "FormUnits.h"
 #include "M1Windows.h"
+#include "PlayListRows.h"
 #include "PlayerKeys.h"
 #include "base/TextHelpers.h"
 #include "control/Controler.h"
@@ -60,9 +61,9 @@ void frmMain::wireControls() {
         focusPlayList();
     });
     connect(chkToDeleteAll, &QCheckBox::toggled, this, &frmMain::chkToDeleteAll_Click);
-    connect(lvPlayList, &QTreeWidget::itemChanged, this, &frmMain::lvPlayList_ItemCheck);
-    connect(lvPlayList, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* row) { m_controler->selectAItem(strRowKey(row)); });
+    connect(m_playListRows, &PlayListRows::rowCheckToggled, this, &frmMain::lvPlayList_ItemCheck);
+    connect(lvPlayList, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { m_controler->selectAItem(strRowKey(index.row())); });
 
     connect(cmdPlay, &QPushButton::clicked, this, &frmMain::cmdPlay_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmMain::cmdStop_Click);

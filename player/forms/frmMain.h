@@ -25,8 +25,9 @@ class QMenuBar;
 class QPushButton;
 class QSlider;
 class QTabWidget;
+class QTreeView;
 class QTreeWidget;
-class QTreeWidgetItem;
+class PlayListRows;
 
 // The control panel: the play list and the play-error log on two tabs, the transport buttons, progress and
 // volume, the play-rule and engine-rule choices, full screen on a chosen monitor, and the File, Settings and
@@ -65,10 +66,11 @@ class frmMain : public QWidget, public PanelView {
     void setFaceBySysConfigPara();
     static QString strGetTimStringBySecValue(qint64 seconds);
 
-    // Rows of the play-list view: key (the item's strFlag) and tag ("1" for the play item's row).
-    static QString strRowKey(const QTreeWidgetItem* row);
-    static QString strRowTag(const QTreeWidgetItem* row);
-    QTreeWidgetItem* rowByKey(const QString& key) const;
+    // Rows of the play-list view, from 0: key (the item's strFlag) and tag ("1" for the play item's row, "0"
+    // for the others; empty for a row out of range), and the row of a key, ignoring case (-1 when none).
+    QString strRowKey(int row) const;
+    QString strRowTag(int row) const;
+    int rowByKey(const QString& key) const;
     bool boolListHidden() const { return m_boolListHidden; }
     bool boolDraggingJinDu() const { return m_boolDraggingJinDu; }
     EngineRule lngCurrentPlayRuler() const { return m_lngCurrentPlayRuler; }
@@ -76,7 +78,7 @@ class frmMain : public QWidget, public PanelView {
     // Controls, menus and timers, by name. A control's tag is its dynamic property "tag".
     QTabWidget* tsLists = nullptr;
     QWidget* picPlayListBackGround = nullptr;
-    QTreeWidget* lvPlayList = nullptr;
+    QTreeView* lvPlayList = nullptr;
     QLabel* labFileCount = nullptr;
     QCheckBox* chkToDeleteAll = nullptr;
     QLabel* labDeleteNote = nullptr;
@@ -178,19 +180,19 @@ class frmMain : public QWidget, public PanelView {
     // The play list (frmMainList.cpp).
     void fillPlayListView();
     void updateFileCount();
-    void markRow(QTreeWidgetItem* row, bool isPlayItem);
-    static QTreeWidgetItem* newRow(const Movie& item);
-    void selectRow(QTreeWidgetItem* row);
-    QTreeWidgetItem* selectedRow() const;
+    void markRow(int row, bool isPlayItem);
+    void selectRow(int row);
+    void scrollToRow(int row);
+    int selectedRow() const;
     void focusPlayList();
     void deleteSelectedItem();
     void deleteCheckedItems();
     void clearPlayList();
     void chkToDeleteAll_Click();
-    void lvPlayList_ItemCheck(QTreeWidgetItem* row, int column);
+    void lvPlayList_ItemCheck(int row, bool checked);
     void releaseDeleteAllBox();
     void moveSelectedItem(MoveDirection direction);
-    void swapListRows(QTreeWidgetItem* first, QTreeWidgetItem* second);
+    void swapListRows(int first, int second);
     void startQuickMove(bool up);
     void stopQuickMove();
     bool boolPointOnSelectedRow() const;
@@ -227,6 +229,7 @@ class frmMain : public QWidget, public PanelView {
     void mnuAbout_Click();
 
     Controler* m_controler = nullptr;
+    PlayListRows* m_playListRows = nullptr;  // the rows lvPlayList shows
     std::unique_ptr<cMonitors2> objMonitors;
     bool m_boolLoading = true;
     bool m_boolDraggingJinDu = false;

@@ -19,6 +19,7 @@
 
 #include "ControlTag.h"
 #include "FormUnits.h"
+#include "PlayListRows.h"
 #include "base/Product.h"
 #include "frmMain.h"
 
@@ -48,8 +49,10 @@ void setUpTimer(QTimer& timer, int intervalMs, bool singleShot) {
     timer.setSingleShot(singleShot);
 }
 
-QTreeWidget* newListView(QWidget* parent) {
-    auto* view = new QTreeWidget(parent);
+// Both lists: flat rows of one height, selected whole, one at a time, never edited in place.
+template <class View>
+View* newListView(QWidget* parent) {
+    auto* view = new View(parent);
     view->setRootIsDecorated(false);
     view->setIndentation(0);
     view->setUniformRowHeights(true);
@@ -167,7 +170,9 @@ QWidget* frmMain::buildTransportArea() {
 QWidget* frmMain::buildPlayListPanel() {
     picPlayListBackGround = new QWidget(this);
     auto* layout = new QVBoxLayout(picPlayListBackGround);
-    lvPlayList = newListView(picPlayListBackGround);
+    m_playListRows = new PlayListRows(this);
+    lvPlayList = newListView<QTreeView>(picPlayListBackGround);
+    lvPlayList->setModel(m_playListRows);
     layout->addWidget(lvPlayList, 1);
 
     auto* row = new QHBoxLayout;
@@ -193,7 +198,7 @@ QWidget* frmMain::buildPlayListPanel() {
 QWidget* frmMain::buildPlayErrLogPanel() {
     picPlayErrLLBackGround = new QWidget(this);
     auto* layout = new QVBoxLayout(picPlayErrLLBackGround);
-    lvPlayErrLogList = newListView(picPlayErrLLBackGround);
+    lvPlayErrLogList = newListView<QTreeWidget>(picPlayErrLLBackGround);
     layout->addWidget(lvPlayErrLogList, 1);
 
     auto* row = new QHBoxLayout;
@@ -231,11 +236,11 @@ void frmMain::buildMenus() {
     mnuMovieOperateLine2 = mnuMovieOperations->addSeparator();
 }
 
+// The play list's header texts come from its rows (PlayListRows::headerData).
 void frmMain::createListColumns() {
-    lvPlayList->setHeaderLabels({QString(), QStringLiteral("名称"), QStringLiteral("路径")});
-    lvPlayList->setColumnWidth(0, pixelsX(375));
-    lvPlayList->setColumnWidth(1, pixelsX(3500));
-    lvPlayList->setColumnWidth(2, pixelsX(10000));
+    lvPlayList->setColumnWidth(PlayListRows::CheckColumn, pixelsX(375));
+    lvPlayList->setColumnWidth(PlayListRows::NameColumn, pixelsX(3500));
+    lvPlayList->setColumnWidth(PlayListRows::PathColumn, pixelsX(10000));
     lvPlayErrLogList->setHeaderLabels(
         {QString(), QStringLiteral("发生时间"), QStringLiteral("原因"), QStringLiteral("文件路径")});
     lvPlayErrLogList->header()->setMinimumSectionSize(0);

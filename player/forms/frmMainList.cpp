@@ -5,48 +5,44 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "ControlTag.h"
+#include "PlayListRows.h"
 #include "control/Controler.h"
 #include "frmMain.h"
 #include "model/PlayList.h"
 
-namespace {
-constexpr int kKeyRole = Qt::UserRole;
-constexpr int kTagRole = Qt::UserRole + 1;
-const QString kPlayItemTag = QStringLiteral("1");
-}  // namespace
-
-QString frmMain::strRowKey(const QTreeWidgetItem* row) {
-    return row ? row->data(0, kKeyRole).toString() : QString();
+QString frmMain::strRowKey(int row) const {
+    return m_playListRows->row(row).key;
 }
 
-QString frmMain::strRowTag(const QTreeWidgetItem* row) {
-    return row ? row->data(0, kTagRole).toString() : QString();
+QString frmMain::strRowTag(int row) const {
+    if (row < 0 || row >= m_playListRows->rowCount()) return QString();
+    return m_playListRows->row(row).playItem ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-QTreeWidgetItem* frmMain::rowByKey(const QString& key) const {
-    if (key.isEmpty()) return nullptr;
-    for (int i = 0; i < lvPlayList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = lvPlayList->topLevelItem(i);
-        if (strRowKey(row).compare(key, Qt::CaseInsensitive) == 0) return row;
-    }
-    return nullptr;
+int frmMain::rowByKey(const QString& key) const {
+    return m_playListRows->rowOfKey(key);
 }
 
-QTreeWidgetItem* frmMain::selectedRow() const {
-    const QList<QTreeWidgetItem*> rows = lvPlayList->selectedItems();
-    return rows.isEmpty() ? nullptr : rows.first();
+int frmMain::selectedRow() const {
+    const QItemSelection selection = lvPlayList->selectionModel()->selection();
+    return selection.isEmpty() ? -1 : selection.first().top();
 }
 
 QString frmMain::strSelectedRowKey() const {
     return strRowKey(selectedRow());
 }
 
-void frmMain::selectRow(QTreeWidgetItem* row) {
-    lvPlayList->setCurrentItem(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+void frmMain::selectRow(int row) {
+    lvPlayList->selectionModel()->setCurrentIndex(
+        m_playListRows->index(row, PlayListRows::CheckColumn),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void frmMain::scrollToRow(int row) {
+    lvPlayList->scrollTo(m_playListRows->index(row, PlayListRows::CheckColumn));
 }
 
 void frmMain::focusPlayList() {
@@ -54,17 +50,12 @@ void frmMain::focusPlayList() {
 }
 
 void frmMain::updateFileCount() {
-    labFileCount->setText(QString::number(lvPlayList->topLevelItemCount()));
+    labFileCount->setText(QString::number(m_playListRows->rowCount()));
 }
 
 // The play item's row has tag 1 and bold name and path cells; every other row tag 0 and plain cells.
-void frmMain::markRow(QTreeWidgetItem* row, bool isPlayItem) {
-    const QSignalBlocker byCode(lvPlayList);
-    row->setData(0, kTagRole, isPlayItem ? kPlayItemTag : QStringLiteral("0"));
-    QFont font = row->font(1);
-    font.setBold(isPlayItem);
-    row->setFont(1, font);
-    row->setFont(2, font);
+void frmMain::markRow(int row, bool isPlayItem) {
+    m_playListRows->setPlayItemMark(row, isPlayItem);
 }
 
 void frmMain::fillPlayListView() {
@@ -80,22 +71,6 @@ void frmMain::fillPlayListView() {
     }
 }
 
-// A plain row leaves its font unset, so a long list carries no font per row.
-QTreeWidgetItem* frmMain::newRow(const Movie& item) {
-    auto* row = new QTreeWidgetItem({QString(), item.strFileName, item.strFilePath});
-    row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-    row->setCheckState(0, Qt::Unchecked);
-    row->setData(0, kKeyRole, item.strFlag);
-    row->setData(0, kTagRole, item.boolIsPlayItem ? kPlayItemTag : QStringLiteral("0"));
-    if (item.boolIsPlayItem) {
-        QFont font = row->font(1);
-        font.setBold(true);
-        row->setFont(1, font);
-        row->setFont(2, font);
-    }
-    return row;
-}
-
 void frmMain::AddAMovieToFaceList(const MoviePtr& item) {
     if (item) AddMoviesToFaceList({item});
 }
@@ -103,33 +78,30 @@ void frmMain::AddAMovieToFaceList(const MoviePtr& item) {
 // The rows of a batch go into the view in one insertion; the view lays itself out once, when the last row,
 // which ends up selected as each added row would leave it, is scrolled into view.
 void frmMain::AddMoviesToFaceList(const std::vector<MoviePtr>& items) {
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(items.size()));
+    std::vector<PlayListRows::Row> rows;
+    rows.reserve(items.size());
     for (const MoviePtr& item : items) {
-        if (item) rows << newRow(*item);
+        if (!item) continue;
+        rows.push_back({item->strFlag, item->strFileName, item->strFilePath, false, item->boolIsPlayItem});
     }
-    if (rows.isEmpty()) return;
-    lvPlayList->addTopLevelItems(rows);
-    selectRow(rows.last());
-    lvPlayList->scrollToItem(rows.last());
+    if (rows.empty()) return;
+    m_playListRows->appendRows(std::move(rows));
+    const int last = m_playListRows->rowCount() - 1;
+    selectRow(last);
+    scrollToRow(last);
     updateFileCount();
     releaseDeleteAllBox();
 }
 
 void frmMain::setPLItemStateByKey(const QString& key, RowState state) {
-    if (lvPlayList->topLevelItemCount() == 0) return;
-    QTreeWidgetItem* row = rowByKey(key);
-    if (state == RowState::Selected && row) {
+    if (m_playListRows->rowCount() == 0) return;
+    const int row = rowByKey(key);
+    if (state == RowState::Selected && row >= 0) {
         selectRow(row);
-        lvPlayList->scrollToItem(row);
-    } else if (state == RowState::PlayItem && row) {
-        for (int i = 0; i < lvPlayList->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* marked = lvPlayList->topLevelItem(i);
-            if (strRowTag(marked) == kPlayItemTag) {
-                markRow(marked, false);
-                break;
-            }
-        }
+        scrollToRow(row);
+    } else if (state == RowState::PlayItem && row >= 0) {
+        const int marked = m_playListRows->markedRow();
+        if (marked >= 0) markRow(marked, false);
         markRow(row, true);
     }
     lvPlayList->viewport()->update();
@@ -138,26 +110,26 @@ void frmMain::setPLItemStateByKey(const QString& key, RowState state) {
 // Removes the item of the selected row from the play list and its row from the view. When that was the play
 // item, the screen window is stopped and loaded with the neighbour that took over the play mark.
 void frmMain::deleteSelectedItem() {
-    QTreeWidgetItem* row = selectedRow();
-    if (!row) {
+    const int selected = selectedRow();
+    if (selected < 0) {
         focusPlayList();
         return;
     }
-    const QString key = strRowKey(row);
+    const QString key = strRowKey(selected);
     MoviePtr oldActItem, newActItem;
     bool wasPlayItem = false;
     m_controler->deleteAItemFromPL(key, oldActItem, newActItem, wasPlayItem);
-    delete rowByKey(key);
+    m_playListRows->deleteRow(rowByKey(key));
     updateFileCount();
     if (!newActItem) {
         m_controler->stopPlay();
         setFaceToAPlayState(FaceState::Stopped, false);
         m_controler->setFilePath(QString());
     } else {
-        QTreeWidgetItem* neighbour = rowByKey(newActItem->strFlag);
-        if (neighbour) selectRow(neighbour);
+        const int neighbour = rowByKey(newActItem->strFlag);
+        if (neighbour >= 0) selectRow(neighbour);
         if (newActItem->boolIsPlayItem) {
-            if (neighbour) markRow(neighbour, true);
+            if (neighbour >= 0) markRow(neighbour, true);
             if (wasPlayItem) {
                 m_controler->stopPlay();
                 m_controler->setFilePath(newActItem->strFilePath);
@@ -169,15 +141,14 @@ void frmMain::deleteSelectedItem() {
 }
 
 void frmMain::deleteCheckedItems() {
-    if (lvPlayList->topLevelItemCount() == 0) {
+    if (m_playListRows->rowCount() == 0) {
         chkToDeleteAll->setChecked(false);
         focusPlayList();
         return;
     }
     QStringList keys;
-    for (int i = 0; i < lvPlayList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = lvPlayList->topLevelItem(i);
-        if (row->checkState(0) == Qt::Checked) keys << strRowKey(row);
+    for (int i = 0; i < m_playListRows->rowCount(); ++i) {
+        if (m_playListRows->row(i).checked) keys << strRowKey(i);
     }
     if (keys.isEmpty()) {
         labDeleteNote->show();
@@ -186,7 +157,7 @@ void frmMain::deleteCheckedItems() {
         return;
     }
     for (const QString& key : keys) {
-        if (QTreeWidgetItem* row = rowByKey(key)) {
+        if (const int row = rowByKey(key); row >= 0) {
             selectRow(row);
             deleteSelectedItem();
         }
@@ -199,7 +170,7 @@ void frmMain::clearPlayList() {
     m_controler->stopPlay();
     setFaceToAPlayState(FaceState::Stopped, false);
     m_controler->deleteAllItemFromPL();
-    lvPlayList->clear();
+    m_playListRows->clearRows();
     setFaceToAPlayState(FaceState::Stopped, false);
     updateFileCount();
     chkToDeleteAll->setChecked(false);
@@ -220,50 +191,34 @@ void frmMain::chkToDeleteAll_Click() {
         return;
     }
     if (tag != QLatin1String("0")) setTag(chkToDeleteAll, QStringLiteral("0"));
-    if (lvPlayList->topLevelItemCount() == 0) return;
-    const Qt::CheckState state = chkToDeleteAll->isChecked() ? Qt::Checked : Qt::Unchecked;
-    const QSignalBlocker byCode(lvPlayList);
-    for (int i = 0; i < lvPlayList->topLevelItemCount(); ++i)
-        lvPlayList->topLevelItem(i)->setCheckState(0, state);
+    if (m_playListRows->rowCount() == 0) return;
+    m_playListRows->setAllChecked(chkToDeleteAll->isChecked());
 }
 
-// Only the user's own check changes arrive here: the program changes rows with the view's signals blocked.
-void frmMain::lvPlayList_ItemCheck(QTreeWidgetItem* row, int column) {
-    if (column != 0 || row->checkState(0) != Qt::Unchecked) return;
-    releaseDeleteAllBox();
+// Only the user's own check changes arrive here: the program's changes do not raise rowCheckToggled.
+void frmMain::lvPlayList_ItemCheck(int /*row*/, bool checked) {
+    if (!checked) releaseDeleteAllBox();
 }
 
 void frmMain::moveSelectedItem(MoveDirection direction) {
-    if (lvPlayList->topLevelItemCount() == 0) return;
-    QTreeWidgetItem* row = selectedRow();
-    if (!row) return;
+    if (m_playListRows->rowCount() == 0) return;
+    const int row = selectedRow();
+    if (row < 0) return;
     MoviePtr swappedItem;
     const bool moved = m_controler->moveAItemUpDown(direction, strRowKey(row), swappedItem);
-    QTreeWidgetItem* other = swappedItem ? rowByKey(swappedItem->strFlag) : nullptr;
-    if (moved && other) swapListRows(row, other);
+    const int other = swappedItem ? rowByKey(swappedItem->strFlag) : -1;
+    if (moved && other >= 0) swapListRows(row, other);
 }
 
-// Exchanges everything two rows show and hold, so that an item, its check and its selection move together.
-void frmMain::swapListRows(QTreeWidgetItem* first, QTreeWidgetItem* second) {
-    QTreeWidgetItem* selectedAfter = first->isSelected() ? second : (second->isSelected() ? first : nullptr);
-    {
-        const QSignalBlocker byCode(lvPlayList);
-        for (const int role : {kKeyRole, kTagRole, int(Qt::CheckStateRole)}) {
-            const QVariant value = first->data(0, role);
-            first->setData(0, role, second->data(0, role));
-            second->setData(0, role, value);
-        }
-        for (const int column : {1, 2}) {
-            const QString text = first->text(column);
-            first->setText(column, second->text(column));
-            second->setText(column, text);
-        }
-    }
-    markRow(first, strRowTag(first) == kPlayItemTag);
-    markRow(second, strRowTag(second) == kPlayItemTag);
-    if (selectedAfter) {
+// Exchanges everything two rows show and hold (key, tag and bold cells, name, path, check), so that an item,
+// its check and its selection move together.
+void frmMain::swapListRows(int first, int second) {
+    const int selected = selectedRow();
+    const int selectedAfter = selected == first ? second : (selected == second ? first : -1);
+    m_playListRows->swapRows(first, second);
+    if (selectedAfter >= 0) {
         selectRow(selectedAfter);
-        lvPlayList->scrollToItem(selectedAfter);
+        scrollToRow(selectedAfter);
     }
 }
 
@@ -279,9 +234,9 @@ void frmMain::stopQuickMove() {
 
 // The last mouse-down point lies on the selected row, its top and bottom edges included.
 bool frmMain::boolPointOnSelectedRow() const {
-    QTreeWidgetItem* row = selectedRow();
-    if (lvPlayList->topLevelItemCount() == 0 || !row) return false;
-    const QRect rect = lvPlayList->visualItemRect(row);
+    const int row = selectedRow();
+    if (m_playListRows->rowCount() == 0 || row < 0) return false;
+    const QRect rect = lvPlayList->visualRect(m_playListRows->index(row, PlayListRows::CheckColumn));
     const int y = m_lvPlayListMouseDown.y();
     return y >= rect.top() && y <= rect.top() + rect.height();
 }
@@ -305,8 +260,8 @@ bool frmMain::lvPlayList_Mouse(QEvent* event) {
 }
 
 void frmMain::playSelectedRow() {
-    QTreeWidgetItem* row = selectedRow();
-    if (!row) return;
+    const int row = selectedRow();
+    if (row < 0) return;
     const QString key = strRowKey(row);
     m_controler->stopPlay();
     setFaceToAPlayState(FaceState::Stopped, false);

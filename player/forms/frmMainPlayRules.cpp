@@ -34,12 +34,12 @@ bool frmMain::playAdjacentItem(StepDirection direction, bool recycle) {
     m_controler->playNextPreviousPlayItem(direction, recycle, oldItem, newItem);
     if (!newItem) return false;
     if (oldItem) {
-        if (QTreeWidgetItem* oldRow = rowByKey(oldItem->strFlag)) markRow(oldRow, false);
+        if (const int oldRow = rowByKey(oldItem->strFlag); oldRow >= 0) markRow(oldRow, false);
     }
-    if (QTreeWidgetItem* newRow = rowByKey(newItem->strFlag)) {
+    if (const int newRow = rowByKey(newItem->strFlag); newRow >= 0) {
         selectRow(newRow);
         markRow(newRow, true);
-        lvPlayList->scrollToItem(newRow);
+        scrollToRow(newRow);
     }
     lvPlayList->viewport()->update();
     setFaceToAPlayState(FaceState::Playing, false);
@@ -73,7 +73,7 @@ void frmMain::playErrEventProcess(const QString& strReason) {
     const bool wasLast =
         m_controler->lngGetIndexByItemFlag(failed->strFlag) == m_controler->lngGetPlayListItemCount();
 
-    if (QTreeWidgetItem* row = rowByKey(failed->strFlag)) {
+    if (const int row = rowByKey(failed->strFlag); row >= 0) {
         selectRow(row);
         deleteSelectedItem();
     }

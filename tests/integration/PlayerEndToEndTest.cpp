@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/M1.h"
 #include "forms/frmMsgBox.h"
@@ -53,7 +53,7 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
         m1.Main(QString());
         m1.objControler()->setProcessEnder([&ended] { ended = true; });
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m1.controlPanel()));
-        EXPECT_EQ(m1.controlPanel()->lvPlayList->topLevelItemCount(), 3);
+        EXPECT_EQ(m1.controlPanel()->lvPlayList->model()->rowCount(), 3);
         EXPECT_EQ(m1.screenWindow()->strFilePath(), kListFiles.at(0));
 
         m1.controlPanel()->cmdPlay->click();
@@ -89,7 +89,7 @@ TEST_F(PlayerEndToEnd, PlaysThroughTheListWrapsAndKeepsEverythingAcrossAnExit) {
     again.Main(QString());
     again.objControler()->setProcessEnder([] {});
     frmMain* panel = again.controlPanel();
-    EXPECT_EQ(panel->lvPlayList->topLevelItemCount(), 3);
+    EXPECT_EQ(panel->lvPlayList->model()->rowCount(), 3);
     EXPECT_EQ(again.screenWindow()->strFilePath(), kListFiles.at(0));
     EXPECT_EQ(panel->sldVolume->value(), kStoredVolume);
     EXPECT_EQ(panel->labMoviePosi->text(), frmScreen::strGetTimStringBySecValue(positionAtExit));

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/M1.h"
 #include "handover/FileListCommand.h"
@@ -168,7 +168,7 @@ TEST_F(FileListBlock, ThePlayerAddsTheBlocksFilesFromItsCommandLine) {
     m1.Main(strFileListCommand(false, block, size));
     m1.objControler()->setProcessEnder([] {});
     EXPECT_EQ(m1.objPlayList()->lngListCount(), 2);
-    EXPECT_EQ(m1.controlPanel()->lvPlayList->topLevelItemCount(), 2);
+    EXPECT_EQ(m1.controlPanel()->lvPlayList->model()->rowCount(), 2);
 
     m1.processCommandString(QStringLiteral("DMenuF_1__/?%/") + block);  // size missing: nothing added
     m1.processCommandString(strFileListCommand(true, name(), 64));      // nobody's block: nothing added

@@ -18,14 +18,7 @@ QString storedName(int order) {
 
 class LongPlayList : public PanelFixture {
   protected:
-    QTreeWidgetItem* selected() const {
-        const QList<QTreeWidgetItem*> rows = panel->lvPlayList->selectedItems();
-        return rows.isEmpty() ? nullptr : rows.first();
-    }
-    bool shown(int index) const {
-        return panel->lvPlayList->viewport()->rect().intersects(
-            panel->lvPlayList->visualItemRect(row(index)));
-    }
+    bool shown(int index) const { return panel->lvPlayList->viewport()->rect().intersects(rowRect(index)); }
 };
 
 TEST_F(LongPlayList, TenThousandStoredItemsShowAtStartUpAndAreStoredWhole) {
@@ -40,13 +33,13 @@ TEST_F(LongPlayList, TenThousandStoredItemsShowAtStartUpAndAreStoredWhole) {
 
     ASSERT_EQ(rowCount(), kStoredItems);
     EXPECT_EQ(panel->labFileCount->text(), QString::number(kStoredItems));
-    EXPECT_EQ(row(0)->text(1), storedName(1));
-    EXPECT_EQ(row(kStoredItems - 1)->text(2), QStringLiteral("/media/list/") + storedName(kStoredItems));
+    EXPECT_EQ(rowName(0), storedName(1));
+    EXPECT_EQ(rowPath(kStoredItems - 1), QStringLiteral("/media/list/") + storedName(kStoredItems));
     const int playRow = kStoredPlayItem - 1;
-    EXPECT_EQ(frmMain::strRowKey(row(playRow)), QStringLiteral("F2026128%1").arg(kStoredPlayItem));
+    EXPECT_EQ(rowKey(playRow), QStringLiteral("F2026128%1").arg(kStoredPlayItem));
     EXPECT_TRUE(rowBold(playRow));
     EXPECT_FALSE(rowBold(0) || rowBold(kStoredItems - 1));
-    EXPECT_EQ(selected(), row(playRow));
+    EXPECT_EQ(selectedRow(), playRow);
     EXPECT_TRUE(shown(playRow));
 
     db.exec(QStringLiteral("delete from play_list"));
@@ -60,6 +53,31 @@ TEST_F(LongPlayList, TenThousandStoredItemsShowAtStartUpAndAreStoredWhole) {
         db.scalar(QStringLiteral("select group_concat(item_order) from play_list where is_play_item = 1"))
             .toInt(),
         kStoredPlayItem);
+}
+
+// A list ten times as long still arrives in the view as one insertion and shows whole.
+TEST_F(LongPlayList, AHundredThousandStoredItemsArriveInOneInsertion) {
+    constexpr int kItems = 100000;
+    db.exec(QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                           "insert into play_list select 'F2026128' || i, printf('item %06d.webm', i), "
+                           "printf('/media/list/item %06d.webm', i), i = %1, i from n")
+                .arg(kItems));
+    QString error;
+    ASSERT_TRUE(playList.boolGetPlayListFromPLDB(error)) << error.toStdString();
+    int insertions = 0;
+    QObject::connect(panel->lvPlayList->model(), &QAbstractItemModel::rowsInserted, [&] { ++insertions; });
+    panel->initializeFace();
+
+    EXPECT_EQ(insertions, 1);
+    ASSERT_EQ(rowCount(), kItems);
+    EXPECT_EQ(panel->labFileCount->text(), QString::number(kItems));
+    for (const int i : {0, 1, kItems / 2, kItems - 1}) {
+        EXPECT_EQ(rowName(i), QStringLiteral("item %1.webm").arg(i + 1, 6, 10, QLatin1Char('0')));
+        EXPECT_EQ(panel->rowByKey(QStringLiteral("f2026128%1").arg(i + 1)), i);
+    }
+    EXPECT_TRUE(rowBold(kItems - 1));
+    EXPECT_EQ(selectedRow(), kItems - 1);
+    EXPECT_TRUE(shown(kItems - 1));
 }
 
 TEST_F(LongPlayList, AFiveThousandFileBlockHandedOverAddsWholeAndInOrder) {
@@ -78,12 +96,12 @@ TEST_F(LongPlayList, AFiveThousandFileBlockHandedOverAddsWholeAndInOrder) {
     ASSERT_EQ(rowCount(), kHandedFiles);
     QSet<QString> keys;
     for (int i = 0; i < kHandedFiles; ++i) {
-        ASSERT_EQ(row(i)->text(2), files[i]) << "row " << i;
-        keys.insert(frmMain::strRowKey(row(i)).toCaseFolded());
+        ASSERT_EQ(rowPath(i), files[i]) << "row " << i;
+        keys.insert(rowKey(i).toCaseFolded());
     }
     EXPECT_EQ(keys.size(), kHandedFiles);  // every item is found by its own key
     EXPECT_EQ(playList.lngListCount(), kHandedFiles);
     EXPECT_TRUE(rowBold(0));
-    EXPECT_EQ(selected(), row(0));
+    EXPECT_EQ(selectedRow(), 0);
     EXPECT_TRUE(waitPlaying(files[0]));
 }

@@ -52,9 +52,9 @@ TEST_F(PanelDesktop, KeysAndTheWheelReachTheControllerFromBothWindowsButNotFromI
     EXPECT_EQ(panel->sldVolume->value(), volume);
 
     panel->lvPlayList->setFocus();
-    panel->lvPlayList->setCurrentItem(row(0));
+    selectRow(0);
     QTest::keyClick(panel->lvPlayList, Qt::Key_Down);
-    EXPECT_TRUE(row(1)->isSelected());
+    EXPECT_TRUE(rowSelected(1));
     EXPECT_EQ(panel->sldVolume->value(), volume);
 }
 

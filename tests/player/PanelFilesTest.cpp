@@ -26,9 +26,9 @@ TEST_F(PanelFiles, FiveHundredDroppedFilesAreAdded) {
     EXPECT_EQ(rowCount(), 500);
     EXPECT_EQ(panel->labFileCount->text(), QStringLiteral("500"));
     EXPECT_EQ(playList.lngListCount(), 500);
-    EXPECT_EQ(row(499)->text(2), urls.last().toLocalFile());
+    EXPECT_EQ(rowPath(499), urls.last().toLocalFile());
     EXPECT_TRUE(rowBold(0));  // the first file of a drop into an empty list plays
-    EXPECT_TRUE(row(0)->isSelected());
+    EXPECT_TRUE(rowSelected(0));
     EXPECT_TRUE(waitPlaying(urls.first().toLocalFile()));
 }
 
@@ -81,5 +81,5 @@ TEST_F(PanelFiles, BatchesAddedAtOnceKeepDistinctKeys) {
     EXPECT_EQ(keys.size(), 40);
     const QString last = playList.objGetAItem(40)->strFlag;
     panel->setPLItemStateByKey(last, RowState::Selected);
-    EXPECT_TRUE(row(39)->isSelected());
+    EXPECT_TRUE(rowSelected(39));
 }

@@ -11,14 +11,10 @@ class PanelList : public PanelFixture {
     void expectRowsMirrorThePlayList() {
         ASSERT_EQ(rowCount(), playList.lngListCount());
         for (int i = 0; i < rowCount(); ++i) {
-            EXPECT_EQ(frmMain::strRowKey(row(i)), playList.objGetAItem(i + 1)->strFlag) << "row " << i;
+            EXPECT_EQ(rowKey(i), playList.objGetAItem(i + 1)->strFlag) << "row " << i;
             EXPECT_EQ(rowBold(i), playList.objGetAItem(i + 1)->boolIsPlayItem) << "row " << i;
         }
     }
-    void checkRow(int index, bool checked) {
-        row(index)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
-    }
-    bool rowChecked(int index) const { return row(index)->checkState(0) == Qt::Checked; }
 };
 
 TEST_F(PanelList, DeleteWithNothingCheckedShowsAHintFor5SecondsAfterTheLastTry) {
@@ -98,7 +94,7 @@ TEST_F(PanelList, HoldingMoveDownRepeatsAndTheRowKeepsItsMarks) {
     const QStringList paths = addFiles(8);
     ASSERT_TRUE(waitPlaying(paths[0]));
     checkRow(0, true);
-    panel->lvPlayList->setCurrentItem(row(0));
+    selectRow(0);
 
     QTest::mousePress(panel->cmdPLDown, Qt::LeftButton);
     EXPECT_EQ(panel->timDelayQuickMoveItem.interval(), 500);
@@ -113,7 +109,7 @@ TEST_F(PanelList, HoldingMoveDownRepeatsAndTheRowKeepsItsMarks) {
     QTest::qWait(400);
     EXPECT_EQ(rowOf(QStringLiteral("clip0.webm")), moved);
 
-    EXPECT_TRUE(row(moved)->isSelected());
+    EXPECT_TRUE(rowSelected(moved));
     EXPECT_TRUE(rowChecked(moved));
     EXPECT_TRUE(rowBold(moved));
     for (int i = 0; i < rowCount(); ++i) {
@@ -132,8 +128,8 @@ TEST_F(PanelList, DoubleClickAndContextMenuActOnlyOnTheSelectedRow) {
     const QStringList paths = addFiles(2);
     ASSERT_TRUE(waitPlaying(paths[0]));
     QWidget* rows = panel->lvPlayList->viewport();
-    panel->lvPlayList->setCurrentItem(row(1));
-    const QPoint belowLast(10, panel->lvPlayList->visualItemRect(row(1)).bottom() + 30);
+    selectRow(1);
+    const QPoint belowLast(10, rowRect(1).bottom() + 30);
     ASSERT_LT(belowLast.y(), rows->height());
 
     QTest::mouseDClick(rows, Qt::LeftButton, {}, belowLast);
@@ -141,8 +137,8 @@ TEST_F(PanelList, DoubleClickAndContextMenuActOnlyOnTheSelectedRow) {
     EXPECT_TRUE(waitPlaying(paths[0], 200));
     EXPECT_FALSE(panel->mnuMovieOperations->isVisible());
 
-    panel->lvPlayList->setCurrentItem(row(1));
-    const QPoint onRow = panel->lvPlayList->visualItemRect(row(1)).center();
+    selectRow(1);
+    const QPoint onRow = rowRect(1).center();
     QTest::mouseClick(rows, Qt::RightButton, {}, onRow);
     EXPECT_TRUE(panel->mnuMovieOperations->isVisible());
     panel->mnuMovieOperations->hide();
@@ -150,4 +146,32 @@ TEST_F(PanelList, DoubleClickAndContextMenuActOnlyOnTheSelectedRow) {
     ASSERT_TRUE(waitPlaying(paths[1]));
     EXPECT_TRUE(rowBold(1));
     EXPECT_FALSE(rowBold(0));
+}
+
+// Rows are found by key whatever its case, after moves and deletes; a click on a row's box checks it.
+TEST_F(PanelList, RowsAreFoundByKeyInAnyCaseAfterMovesAndDeletes) {
+    const QStringList paths = addFiles(4);
+    ASSERT_TRUE(waitPlaying(paths[0]));
+    const QString key2 = rowKey(2);
+    selectRow(2);
+    panel->cmdPLUp->click();
+    ASSERT_EQ(rowOf(QStringLiteral("clip2.webm")), 1);
+    EXPECT_EQ(panel->rowByKey(key2.toLower()), 1);
+    EXPECT_EQ(panel->rowByKey(rowKey(2).toUpper()), 2);
+
+    const QPoint box = panel->lvPlayList->visualRect(panel->lvPlayList->model()->index(0, 0)).center();
+    QTest::mouseClick(panel->lvPlayList->viewport(), Qt::LeftButton, {}, box);
+    ASSERT_TRUE(rowChecked(0));
+    panel->cmdPLDelete->click();
+    expectRowsMirrorThePlayList();
+    EXPECT_EQ(panel->rowByKey(key2.toLower()), 0);
+    panel->setPLItemStateByKey(rowKey(2).toLower(), RowState::Selected);
+    EXPECT_EQ(selectedRow(), 2);
+    EXPECT_EQ(panel->strSelectedRowKey(), playList.objGetAItem(3)->strFlag);
+    ASSERT_TRUE(rowBold(0));  // the play mark went to the neighbour
+    panel->setPLItemStateByKey(rowKey(1).toLower(), RowState::PlayItem);
+    EXPECT_TRUE(rowBold(1));
+    EXPECT_EQ(rowTag(1), QStringLiteral("1"));
+    EXPECT_FALSE(rowBold(0) || rowBold(2));
+    EXPECT_EQ(rowTag(0), QStringLiteral("0"));
 }

@@ -22,11 +22,11 @@ TEST_F(PanelPlayRules, ListLoopWrapsFromTheLastItemAndMovesTheMarks) {
 
     mediaEnds();
     ASSERT_TRUE(waitPlaying(paths[0]));
-    EXPECT_TRUE(row(0)->isSelected());
+    EXPECT_TRUE(rowSelected(0));
     EXPECT_TRUE(rowBold(0));
-    EXPECT_EQ(frmMain::strRowTag(row(0)), QStringLiteral("1"));
+    EXPECT_EQ(rowTag(0), QStringLiteral("1"));
     EXPECT_FALSE(rowBold(2));
-    EXPECT_EQ(frmMain::strRowTag(row(2)), QStringLiteral("0"));
+    EXPECT_EQ(rowTag(2), QStringLiteral("0"));
     EXPECT_EQ(stateWord(), kPlaying);
     EXPECT_EQ(panel->txtFileName->text(), QStringLiteral("clip0.webm"));
 }
@@ -184,8 +184,8 @@ TEST_F(PanelPlayErrors, TheFailedPlayItemIsRemovedEvenWhenAnotherRowIsSelected) 
     const QStringList paths = addFiles(3);
     ASSERT_TRUE(waitPlaying(paths[0]));
     QWidget* rows = panel->lvPlayList->viewport();
-    QTest::mouseClick(rows, Qt::LeftButton, {}, panel->lvPlayList->visualItemRect(row(2)).center());
-    ASSERT_TRUE(row(2)->isSelected());
+    QTest::mouseClick(rows, Qt::LeftButton, {}, rowRect(2).center());
+    ASSERT_TRUE(rowSelected(2));
     ASSERT_EQ(playList.objGetActItem()->strFilePath, paths[2]);
 
     QFile::remove(paths[0]);  // the next start of the play item fails on the missing file

@@ -1,6 +1,7 @@
 #include "PanelHarness.h"
 
 #include <QLabel>
+#include <QTreeView>
 
 #include "forms/ControlerWiring.h"
 
@@ -38,14 +39,68 @@ QStringList PanelHarness::addFiles(int count, int first) {
     return paths;
 }
 
+namespace {
+enum Column { CheckBox, Name, Path };
+}
+
+int PanelHarness::rowCount() const {
+    return panel->lvPlayList->model()->rowCount();
+}
+
+QString PanelHarness::rowName(int index) const {
+    return panel->lvPlayList->model()->index(index, Name).data().toString();
+}
+
+QString PanelHarness::rowPath(int index) const {
+    return panel->lvPlayList->model()->index(index, Path).data().toString();
+}
+
 QStringList PanelHarness::rowNames() const {
     QStringList names;
-    for (int i = 0; i < rowCount(); ++i) names << row(i)->text(1);
+    for (int i = 0; i < rowCount(); ++i) names << rowName(i);
     return names;
 }
 
+bool PanelHarness::rowChecked(int index) const {
+    return panel->lvPlayList->model()->index(index, CheckBox).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+}
+
+// The font a cell is drawn in: its own, or else the view's.
+bool PanelHarness::rowBold(int index) const {
+    for (const int column : {Name, Path}) {
+        const QVariant font = panel->lvPlayList->model()->index(index, column).data(Qt::FontRole);
+        if (!(font.isValid() ? font.value<QFont>() : panel->lvPlayList->font()).bold()) return false;
+    }
+    return true;
+}
+
+bool PanelHarness::rowSelected(int index) const {
+    return panel->lvPlayList->selectionModel()->isRowSelected(index);
+}
+
+int PanelHarness::selectedRow() const {
+    const QModelIndexList rows = panel->lvPlayList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+// The whole row, from its first column to its last.
+QRect PanelHarness::rowRect(int index) const {
+    const QAbstractItemModel* rows = panel->lvPlayList->model();
+    return panel->lvPlayList->visualRect(rows->index(index, 0)) |
+           panel->lvPlayList->visualRect(rows->index(index, rows->columnCount() - 1));
+}
+
+void PanelHarness::checkRow(int index, bool checked) {
+    panel->lvPlayList->model()->setData(panel->lvPlayList->model()->index(index, CheckBox),
+                                        checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+}
+
+void PanelHarness::selectRow(int index) {
+    panel->lvPlayList->setCurrentIndex(panel->lvPlayList->model()->index(index, 0));
+}
+
 void PanelHarness::playRow(int index) {
-    panel->lvPlayList->setCurrentItem(row(index));
+    selectRow(index);
     panel->mnuPlayMovie->trigger();
 }
 

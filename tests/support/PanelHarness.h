@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "control/Controler.h"
@@ -27,11 +28,25 @@ class PanelHarness : public ScreenHarness {
     // Adds files clip<first>.webm .. in one batch; into an empty list the first one plays.
     QStringList addFiles(int count, int first = 0);
 
-    QTreeWidgetItem* row(int index) const { return panel->lvPlayList->topLevelItem(index); }
-    int rowCount() const { return panel->lvPlayList->topLevelItemCount(); }
+    // The play list's rows as its view shows them, read through the view's model and selection, from 0.
+    int rowCount() const;
+    QString rowKey(int index) const { return panel->strRowKey(index); }
+    QString rowTag(int index) const { return panel->strRowTag(index); }
+    QString rowName(int index) const;
+    QString rowPath(int index) const;
     QStringList rowNames() const;
-    bool rowBold(int index) const { return row(index)->font(1).bold() && row(index)->font(2).bold(); }
+    bool rowChecked(int index) const;
+    // Name and path cells both in bold.
+    bool rowBold(int index) const;
+    bool rowSelected(int index) const;
+    // The selected row; -1 when none is.
+    int selectedRow() const;
+    QRect rowRect(int index) const;
     int rowOf(const QString& name) const { return rowNames().indexOf(name); }
+    // Checks or unchecks the row's box as a click on it does.
+    void checkRow(int index, bool checked);
+    // Makes the row the current and selected one, as the view's keys and clicks do.
+    void selectRow(int index);
     // The row's item played as a double-click on it would.
     void playRow(int index);
     bool waitPlaying(const QString& path, int timeoutMs = 5000) const;
