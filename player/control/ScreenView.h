@@ -29,6 +29,8 @@ class ScreenView {
 
     // The window's rectangle with its frame, in pixels.
     virtual QRect screenRectangle() const = 0;
+    // The window's caption, as other programs see it.
+    virtual QString strCaption() const = 0;
     // The monitor most of the window is on, in pixels.
     virtual QRect monitorRectangle() const = 0;
     // The screen window becomes the active window and takes the keyboard focus.

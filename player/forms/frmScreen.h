@@ -64,6 +64,7 @@ class frmScreen : public QWidget, public ScreenView {
     void setLngJinDu(qint64 seconds) override;
     qint64 lngFileLength() const override;
     QRect screenRectangle() const override { return frameGeometry(); }
+    QString strCaption() const override { return windowTitle(); }
     QRect monitorRectangle() const override;
     void takeFocus() override;
     void hideScreen() override;

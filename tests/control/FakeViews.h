@@ -34,6 +34,7 @@ class FakeScreen : public ScreenView {
     void setLngMaxWidth(int value) override { m_log.add(QStringLiteral("maxWidth %1").arg(value)); }
     void setLngMaxHeight(int value) override { m_log.add(QStringLiteral("maxHeight %1").arg(value)); }
     QRect screenRectangle() const override { return rectangle; }
+    QString strCaption() const override { return caption; }
     QRect monitorRectangle() const override { return monitor; }
     void takeFocus() override { m_log.add(QStringLiteral("screen focus")); }
     void hideScreen() override { m_log.add(QStringLiteral("screen hidden")); }
@@ -47,6 +48,7 @@ class FakeScreen : public ScreenView {
     qint64 position = 0;
     bool maxSize = false;
     QRect rectangle{0, 0, 800, 600};
+    QString caption = QStringLiteral("Kestrune Vandrel");
     QRect monitor{0, 0, 1280, 720};
 
   private:
