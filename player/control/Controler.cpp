@@ -13,6 +13,7 @@
 #include "monitors/cMonitors2.h"
 #include "platform/Services.h"
 #include "saverctl/ScreenSaveAndPower.h"
+#include "saverctl/ScreenSaverCtrl.h"
 
 namespace {
 bool between(int value, int low, int length) {
@@ -39,13 +40,11 @@ Controler::Controler(QObject* parent) : QObject(parent) {}
 
 Controler::~Controler() = default;
 
-void Controler::setInitializePram(const QString& strDBFilePath, const QString& /*strScrSavPrcsFolderPath*/) {
+void Controler::setInitializePram(const QString& strDBFilePath, const QString& strScrSavPrcsFolderPath) {
     m_objSysConfig = std::make_unique<SysConfig>();
     m_objSysConfig->setStrDBFilePath(strDBFilePath);
     m_objSysConfig->boolGetData();
-    m_objScreenSaveAndPower = std::make_unique<ScreenSaveAndPower>();
-    m_objScreenSaveAndPower->CloseScreenSave();
-    m_objScreenSaveAndPower->DisEnablePowerSaver();
+    createSaverSide(strScrSavPrcsFolderPath);
 }
 
 void Controler::setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen,
@@ -101,11 +100,7 @@ void Controler::finishExit() {
             unstored << QStringLiteral("播放列表");
         }
     }
-    if (m_objScreenSaveAndPower) {
-        m_objScreenSaveAndPower->EnablePowerSaver();
-        m_objScreenSaveAndPower->OpenScreenSave();
-        m_objScreenSaveAndPower.reset();
-    }
+    releaseSaverSide();
     if (unstored.isEmpty() || m_exitCause == ExitCause::SessionEnd || !m_noteShower) {
         endProcess();
         return;
@@ -351,6 +346,12 @@ void Controler::saveRunPram(const RunParameter& runParameter) {
     m_objSysConfig->setLngSSDelayMinute(runParameter.lngSSDelayMinute);
     m_objSysConfig->setStrScrSavProcName(runParameter.strScrSavProcName);
     m_objSysConfig->boolSaveData();
+    if (m_objScreenSaverCtrl) {
+        m_objScreenSaverCtrl->setLngDelayMinute(runParameter.lngSSDelayMinute);
+        m_objScreenSaverCtrl->setStrScreenSaverProcName(runParameter.strScrSavProcName);
+        m_objScreenSaverCtrl->setLngWorkState(runParameter.boolScreenSaver ? ScreenSaverCtrl::kArmed
+                                                                           : ScreenSaverCtrl::kOff);
+    }
 }
 
 void Controler::setFullScreenOn(const cMonitor& monitor) {

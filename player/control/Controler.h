@@ -16,6 +16,7 @@
 
 class PlayList;
 class ScreenSaveAndPower;
+class ScreenSaverCtrl;
 class SysConfig;
 
 // The hub of the player: every window talks to the rest of the system through it. It owns the run
@@ -33,8 +34,9 @@ class Controler : public QObject {
     explicit Controler(QObject* parent = nullptr);
     ~Controler() override;
 
-    // Start-up wiring: creates and loads the run configuration, and switches the system screen saver and
-    // power saving off for as long as the player runs.
+    // Start-up wiring: creates and loads the run configuration, and the player's own saver control over the
+    // saver folder. The system screen saver and power saving stay off while something plays or while the
+    // player's own saver is armed.
     void setInitializePram(const QString& strDBFilePath, const QString& strScrSavPrcsFolderPath);
     // The references start-up hands over; the controller owns none of them.
     void setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen, PlayList* playList);
@@ -101,6 +103,16 @@ class Controler : public QObject {
     void showConfigFace();
     void resetMainFrmPosiByMousePosi();
     void saveRunPram(const RunParameter& runParameter);
+
+    // The player's saver programs.
+    void previewAScrSavProcByName(const QString& strProcName);
+    // Starts the saver in parameter mode; lngProcessId is the started process, 0 when none started.
+    QString showAScrSavPrcPramConfigFace(const QString& strProcName, std::int32_t lngCenterX,
+                                         std::int32_t lngCenterY, const QString& strText,
+                                         qint64& lngProcessId);
+    // The screen window's rectangle in pixels, for the saver to leave alone.
+    void setPlayPosiForScreenSaver(int left, int top, int width, int height);
+    ScreenSaverCtrl* objScreenSaverCtrl() const { return m_objScreenSaverCtrl.get(); }
     // The screen window goes full screen on the monitor, or back to its normal rectangle.
     void setFullScreenOn(const cMonitor& monitor);
     void setFullScreenOn(const QRect& monitor);
@@ -119,8 +131,16 @@ class Controler : public QObject {
                          qint64 lngLengthSeconds, const QString& strLength);
     void frmScreen_PlayErr(const QString& strMessage);
     void frmScreen_PlayOver();
+    // The screen window started, paused or stopped playing.
+    void frmScreen_StateChange();
 
   private:
+    void createSaverSide(const QString& strScrSavPrcsFolderPath);
+    void releaseSaverSide();
+    // Holds the system screen saver and power saving off while something plays or the player's own saver
+    // is armed (or running), and gives them back otherwise.
+    void settleDesktopSaverHold();
+    std::int32_t lngSaverWorkState() const;
     void reportFace(FaceState state);
     void seekBy(qint64 seconds);
     void changeVolumeBy(int delta);
@@ -129,6 +149,8 @@ class Controler : public QObject {
 
     std::unique_ptr<SysConfig> m_objSysConfig;
     std::unique_ptr<ScreenSaveAndPower> m_objScreenSaveAndPower;
+    std::unique_ptr<ScreenSaverCtrl> m_objScreenSaverCtrl;
+    bool m_boolDesktopSaverHeld = false;
     ViewRef<TrayView> m_frmHide;
     ViewRef<PanelView> m_frmMain;
     ViewRef<ScreenView> m_frmScreen;

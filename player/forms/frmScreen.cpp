@@ -89,6 +89,12 @@ void frmScreen::setStrFilePath(const QString& path) {
     m_realPlayer->setSource(clip);
 }
 
+void frmScreen::setState(PlayState value) {
+    if (value == m_lngState) return;
+    m_lngState = value;
+    emit StateChange();
+}
+
 bool frmScreen::play() {
     const QString path = trimmedOfSpaces(strFilePath());
     if (path.isEmpty()) {
@@ -101,7 +107,7 @@ bool frmScreen::play() {
     }
     if (m_lngState == PlayState::Playing || m_lngState == PlayState::Starting) return false;
     if (m_lngState == PlayState::Stopped) boolSeekOnRealStart = true;
-    m_lngState = PlayState::Starting;
+    setState(PlayState::Starting);
     if (m_lngCurrentEngine == PlayerEngine::MediaPlayer) {
         timMediaPlayDelay.start();
     } else {
@@ -112,7 +118,7 @@ bool frmScreen::play() {
 
 void frmScreen::pause() {
     if (m_lngState != PlayState::Playing) return;
-    m_lngState = PlayState::Paused;
+    setState(PlayState::Paused);
     if (m_lngCurrentEngine == PlayerEngine::MediaPlayer) {
         m_wmpPlayer->pause();
     } else {

@@ -111,6 +111,8 @@ class frmScreen : public QWidget, public ScreenView {
     void clickPopuMenu(MenuCommand lngCommand);
     // A key of the player's, or the mouse wheel over the video (a volume step a notch).
     void KeyCommand(PlayerKey key);
+    // lngState changed.
+    void StateChange();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -165,6 +167,7 @@ class frmScreen : public QWidget, public ScreenView {
     std::unique_ptr<MediaPlayerEngine> m_wmpPlayer;
     std::unique_ptr<cMonitors2> objMonitors;
 
+    void setState(PlayState value);
     PlayState m_lngState = PlayState::Stopped;
     EngineRule m_lngPlayRuler = kDefaultEngineRule;
     PlayerEngine m_lngCurrentEngine = PlayerEngine::RealPlayer;

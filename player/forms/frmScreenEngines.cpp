@@ -59,7 +59,7 @@ void frmScreen::resetForNewFile() {
     m_lngJinDu = 0;
     boolSeekOnRealStart = false;
     disableStartAndErrorTimers();
-    m_lngState = PlayState::Stopped;
+    setState(PlayState::Stopped);
     pickAndShowEngine();
 }
 
@@ -77,7 +77,7 @@ void frmScreen::stopRoutine() {
     const qsizetype separator = text.indexOf(QStringLiteral(" / "));
     labMovieTimShow->setText(QStringLiteral("00:00:00") + (separator >= 0 ? text.mid(separator) : QString()));
     disableStartAndErrorTimers();
-    m_lngState = PlayState::Stopped;
+    setState(PlayState::Stopped);
     pickAndShowEngine();
 }
 
@@ -141,7 +141,7 @@ void frmScreen::timRealErrDelay_Timer() {
 }
 
 void frmScreen::playingDetected() {
-    m_lngState = PlayState::Playing;
+    setState(PlayState::Playing);
     picTimShowBack->raise();
     timSetTimShowBackZOrder.start();
 }

@@ -9,9 +9,9 @@
 
 // The desktop's screen saver and power saving held off both ways there are: one inhibition on the session
 // bus (the desktop's org.freedesktop.ScreenSaver, else org.freedesktop.PowerManagement.Inhibit), held while
-// either is held off, and on the X server the player runs on, the screen saver suspended and the settings
-// of its delay and of DPMS. A desktop without the bus services, or a display that is no X server, is
-// simply left to the other way.
+// either is held off, and on the X server the player runs on, its screen saver and DPMS suspended
+// (XScreenSaverHold). Both end with the player's connections, so even a killed player leaves nothing held.
+// A desktop without the bus services, or a display that is no X server, is simply left to the other way.
 class DesktopScreenSaverInhibitor : public ScreenSaverInhibitor {
   public:
     // On the user's session bus, reached at the first hold; none when the session has no bus.

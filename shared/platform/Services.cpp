@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "DesktopScreenSaverInhibitor.h"
+#include "DetachedProcessLauncher.h"
 #include "QtMonitorSource.h"
 #include "SteadyClock.h"
 #include "XLastInputSource.h"
@@ -23,11 +24,12 @@ void fillFrom(Services& target, const Services& fill) {
     fillWhenEmpty(target.clock, fill.clock);
     fillWhenEmpty(target.lastInputSource, fill.lastInputSource);
     fillWhenEmpty(target.screenSaverInhibitor, fill.screenSaverInhibitor);
+    fillWhenEmpty(target.processLauncher, fill.processLauncher);
 }
 
 bool complete(const Services& services) {
     return services.monitorSource && services.clock && services.lastInputSource &&
-           services.screenSaverInhibitor;
+           services.screenSaverInhibitor && services.processLauncher;
 }
 }  // namespace
 
@@ -37,6 +39,7 @@ Services Services::desktop() {
         .clock = std::make_shared<SteadyClock>(),
         .lastInputSource = std::make_shared<XLastInputSource>(),
         .screenSaverInhibitor = std::make_shared<DesktopScreenSaverInhibitor>(),
+        .processLauncher = std::make_shared<DetachedProcessLauncher>(),
     };
 }
 

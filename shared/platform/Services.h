@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "LastInputSource.h"
 #include "MonitorSource.h"
+#include "ProcessLauncher.h"
 #include "ScreenSaverInhibitor.h"
 
 // The seams between the programs and the desktop, in one registry. A program installs the desktop's own
@@ -15,6 +16,7 @@ struct Services {
     std::shared_ptr<Clock> clock{};
     std::shared_ptr<LastInputSource> lastInputSource{};
     std::shared_ptr<ScreenSaverInhibitor> screenSaverInhibitor{};
+    std::shared_ptr<ProcessLauncher> processLauncher{};
 
     // The desktop's own services.
     static Services desktop();

@@ -31,6 +31,13 @@ void setTimeout(Display* display, int timeout) {
     XSetScreenSaver(display, timeout, s.interval, s.preferBlanking, s.allowExposures);
 }
 
+// Suspension came with version 1.1 of the screen-saver extension.
+bool canSuspend(Display* display) {
+    int event = 0, error = 0, major = 0, minor = 0;
+    return XScreenSaverQueryExtension(display, &event, &error) &&
+           XScreenSaverQueryVersion(display, &major, &minor) && (major > 1 || (major == 1 && minor >= 1));
+}
+
 bool hasDpms(Display* display) {
     int event = 0, error = 0;
     return DPMSQueryExtension(display, &event, &error);
@@ -43,17 +50,22 @@ bool dpmsEnabled(Display* display) {
 }
 }  // namespace
 
+// One suspension covers both: the server's DPMS timer waits for its screen-saver timer.
+void XScreenSaverHold::settleSuspension() {
+    Display* display = playerDisplay();
+    const bool wanted = m_boolSaverHeld || m_boolPowerHeld;
+    if (!display || wanted == m_boolSuspended || !canSuspend(display)) return;
+    XScreenSaverSuspend(display, wanted ? True : False);
+    m_boolSuspended = wanted;
+}
+
 void XScreenSaverHold::holdOffScreenSaver() {
     Display* display = playerDisplay();
     if (m_boolSaverHeld || !display) return;
     m_boolSaverHeld = true;
-    int event = 0, error = 0;
-    if (XScreenSaverQueryExtension(display, &event, &error)) {
-        XScreenSaverSuspend(display, True);
-        m_boolSuspended = true;
-    }
+    settleSuspension();
     const int timeout = readSettings(display).timeout;
-    if (timeout != 0) {
+    if (!m_boolSuspended && timeout != 0) {
         m_timeoutToGiveBack = timeout;
         setTimeout(display, 0);
     }
@@ -64,8 +76,7 @@ void XScreenSaverHold::releaseScreenSaver() {
     Display* display = playerDisplay();
     if (!m_boolSaverHeld || !display) return;
     m_boolSaverHeld = false;
-    if (m_boolSuspended) XScreenSaverSuspend(display, False);
-    m_boolSuspended = false;
+    settleSuspension();
     if (m_timeoutToGiveBack && readSettings(display).timeout == 0) setTimeout(display, *m_timeoutToGiveBack);
     m_timeoutToGiveBack.reset();
     XSync(display, False);
@@ -75,7 +86,8 @@ void XScreenSaverHold::holdOffPowerSaving() {
     Display* display = playerDisplay();
     if (m_boolPowerHeld || !display) return;
     m_boolPowerHeld = true;
-    if (hasDpms(display) && dpmsEnabled(display)) {
+    settleSuspension();
+    if (!m_boolSuspended && hasDpms(display) && dpmsEnabled(display)) {
         DPMSDisable(display);
         m_boolDpmsToGiveBack = true;
     }
@@ -86,6 +98,7 @@ void XScreenSaverHold::releasePowerSaving() {
     Display* display = playerDisplay();
     if (!m_boolPowerHeld || !display) return;
     m_boolPowerHeld = false;
+    settleSuspension();
     if (m_boolDpmsToGiveBack && !dpmsEnabled(display)) DPMSEnable(display);
     m_boolDpmsToGiveBack = false;
     XSync(display, False);
@@ -94,11 +107,12 @@ void XScreenSaverHold::releasePowerSaving() {
 std::optional<bool> XScreenSaverHold::screenSaverActive() const {
     Display* display = playerDisplay();
     if (!display) return std::nullopt;
-    return readSettings(display).timeout != 0;
+    return !m_boolSuspended && readSettings(display).timeout != 0;
 }
 
 void XScreenSaverHold::setScreenSaverTimeout(int seconds) {
-    if (m_boolSaverHeld) {
+    // Held off by the delay itself: the new one is the one the release gives back.
+    if (m_timeoutToGiveBack || (m_boolSaverHeld && !m_boolSuspended)) {
         m_timeoutToGiveBack = seconds > 0 ? std::optional<int>(seconds) : std::nullopt;
         return;
     }

@@ -10,6 +10,7 @@
 #include "model/PlayList.h"
 #include "model/SysConfig.h"
 #include "support/RecordingInhibitor.h"
+#include "support/ScopedIdleServices.h"
 #include "support/ScopedMonitorSource.h"
 #include "support/TempDatabase.h"
 
@@ -40,6 +41,7 @@ class ControlerRules : public ::testing::Test {
 
     std::shared_ptr<RecordingInhibitor> inhibitor = std::make_shared<RecordingInhibitor>();
     ScopedServices desktop{Services{.screenSaverInhibitor = inhibitor}};
+    ScopedIdleServices idle;
     TempDatabase db;
     PlayList list;
     Controler controler;
@@ -52,12 +54,28 @@ class ControlerRules : public ::testing::Test {
 };
 }  // namespace
 
-TEST_F(ControlerRules, TheSystemScreenSaverAndPowerSavingStayOffWhileThePlayerRuns) {
-    EXPECT_EQ(inhibitor->calls, (QStringList{"screen saver off", "power saving off"}));
+// Held off only while something plays or the player's own saver is armed, so that a player idle in the tray
+// never keeps the screen from locking.
+TEST_F(ControlerRules, TheSystemScreenSaverIsHeldOffWhilePlayingOrWhileThePlayersSaverIsArmed) {
+    const QStringList heldOff{"screen saver off", "power saving off"};
+    const QStringList givenBack{"power saving back", "screen saver back"};
+    EXPECT_TRUE(inhibitor->calls.isEmpty());
+    for (const PlayState state : {PlayState::Starting, PlayState::Playing}) {
+        screen.state = state;
+        controler.frmScreen_StateChange();
+    }
+    EXPECT_EQ(std::exchange(inhibitor->calls, {}), heldOff);
+    screen.state = PlayState::Paused;
+    controler.frmScreen_StateChange();
+    EXPECT_EQ(std::exchange(inhibitor->calls, {}), givenBack);
+
+    RunParameter settings;
+    settings.boolScreenSaver = true;
+    controler.saveRunPram(settings);
+    EXPECT_EQ(std::exchange(inhibitor->calls, {}), heldOff);
     controler.exitSys();
     ASSERT_TRUE(QTest::qWaitFor([this] { return exits == 1; }, 5000));
-    EXPECT_EQ(inhibitor->calls, (QStringList{"screen saver off", "power saving off", "power saving back",
-                                             "screen saver back"}));
+    EXPECT_EQ(inhibitor->calls, givenBack);
 }
 
 TEST_F(ControlerRules, MenuCommandsActOnTheScreenAndReportTheirCodes) {

@@ -1,9 +1,11 @@
-// The system screen saver and power saving on a real X server: held off while the player runs, and given
-// back exactly as the user had them, on or off.
+// The system screen saver on a real X server: held off while wanted by suspending it, which never touches
+// the user's settings and ends with the player's connection, so even a killed player gives it back.
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <csignal>
 
+#include "model/SysConfig.h"
 #include "platform/DesktopScreenSaverInhibitor.h"
 #include "platform/Services.h"
 #include "saverctl/ScreenSaveAndPower.h"
@@ -11,7 +13,17 @@
 #include "support/XSaverSettings.h"
 
 namespace {
-const XSaverSettings kHeldOff{.timeout = 0, .dpms = false};
+// A screen saver that comes on after one idle second.
+const XSaverSettings kQuickSaver{.timeout = 1, .dpms = true};
+
+// Whether the X screen saver stays off over three times its delay.
+bool staysOff() {
+    XSaverSettings::resetSaver();
+    return !QTest::qWaitFor([] { return XSaverSettings::saverOn(); }, 3000);
+}
+bool comesOn() {
+    return QTest::qWaitFor([] { return XSaverSettings::saverOn(); }, 5000);
+}
 
 // The X server's own inhibitor alone: no session bus.
 class XScreenSaver : public ::testing::Test {
@@ -24,8 +36,7 @@ class PlayerScreenSaver : public ProgramFolderTest {};
 }  // namespace
 
 TEST_F(XScreenSaver, HeldOffWhileRunningAndGivenBackAsTheUserHadIt) {
-    for (const XSaverSettings user : {XSaverSettings{600, true}, XSaverSettings{0, false},
-                                      XSaverSettings{600, false}, XSaverSettings{0, true}}) {
+    for (const XSaverSettings user : {XSaverSettings{600, true}, XSaverSettings{0, false}}) {
         SCOPED_TRACE(testing::Message() << "delay " << user.timeout << ", DPMS " << user.dpms);
         user.apply();
         const XSaverSettings held = user.asTheServerHoldsThem();
@@ -34,40 +45,50 @@ TEST_F(XScreenSaver, HeldOffWhileRunningAndGivenBackAsTheUserHadIt) {
         power.EnablePowerSaver();
         power.OpenScreenSave();
         EXPECT_EQ(XSaverSettings::read(), held);
+        EXPECT_EQ(power.boolCurrentScreenSaveState(), user.timeout != 0);
 
         power.CloseScreenSave();
         power.DisEnablePowerSaver();
-        EXPECT_EQ(XSaverSettings::read(), kHeldOff);
+        EXPECT_EQ(XSaverSettings::read(), held);
         EXPECT_FALSE(power.boolCurrentScreenSaveState());
-
         power.EnablePowerSaver();
         power.OpenScreenSave();
         EXPECT_EQ(XSaverSettings::read(), held);
         EXPECT_EQ(power.boolCurrentScreenSaveState(), user.timeout != 0);
     }
-}
 
-TEST_F(XScreenSaver, ADelaySetWhileHeldOffIsTheOneGivenBack) {
-    XSaverSettings{600, true}.apply();
+    kQuickSaver.apply();
     ScreenSaveAndPower power;
     power.CloseScreenSave();
-    power.SetScreenSaveTimeout(300);
-    EXPECT_EQ(XSaverSettings::read().timeout, 0);
+    power.SetScreenSaveTimeout(2);
+    EXPECT_EQ(XSaverSettings::read().timeout, 2);
+    EXPECT_TRUE(staysOff());
     power.OpenScreenSave();
-    EXPECT_EQ(XSaverSettings::read().timeout, 300);
+    EXPECT_TRUE(comesOn());
 }
 
-// The built player from a program folder: while it runs the X screen saver and DPMS are off; SIGTERM gives
-// them back, also when the user had them off.
-TEST_F(PlayerScreenSaver, TheBuiltPlayerGivesBackTheUsersSettingsWhenTerminated) {
+// The built player holds the X screen saver off while its own saver is armed, and gives it back at SIGTERM
+// and at a kill alike, the user's settings untouched; with its saver off and nothing playing it holds
+// nothing.
+TEST_F(PlayerScreenSaver, TheBuiltPlayerHoldsItOffOnlyWhileWantedAndGivesItBackEvenWhenKilled) {
     ASSERT_TRUE(folder.installProgram());
-    for (const XSaverSettings user : {XSaverSettings{600, true}, XSaverSettings{0, false}}) {
-        SCOPED_TRACE(testing::Message() << "delay " << user.timeout << ", DPMS " << user.dpms);
-        user.apply();
-        QProcess* player = start({});
+    kQuickSaver.apply();
+    const XSaverSettings user = XSaverSettings::read();
+
+    QProcess* player = start({});
+    ASSERT_TRUE(runtime.waitForChannel());
+    EXPECT_TRUE(comesOn());
+    ASSERT_EQ(terminate(player), 0);
+
+    folder.seed({}, [](SysConfig& config) { config.setBoolScreenSaver(true); });
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        SCOPED_TRACE(testing::Message() << "signal " << signal);
+        player = start({});
         ASSERT_TRUE(runtime.waitForChannel());
-        ASSERT_TRUE(QTest::qWaitFor([] { return XSaverSettings::read() == kHeldOff; }, 20000));
-        ASSERT_EQ(terminate(player), 0);
-        EXPECT_EQ(XSaverSettings::read(), user.asTheServerHoldsThem());
+        EXPECT_TRUE(staysOff());
+        ::kill(static_cast<pid_t>(player->processId()), signal);
+        ASSERT_TRUE(player->waitForFinished(20000));
+        EXPECT_TRUE(comesOn());
+        EXPECT_EQ(XSaverSettings::read(), user);
     }
 }

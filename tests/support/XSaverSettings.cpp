@@ -5,6 +5,7 @@
 // clang-format off
 #include <X11/Xlib.h>
 #include <X11/extensions/dpms.h>
+#include <X11/extensions/scrnsaver.h>
 // clang-format on
 
 namespace {
@@ -59,4 +60,19 @@ XSaverSettings XSaverSettings::asTheServerHoldsThem() const {
     Connection connection;
     return XSaverSettings{.timeout = timeout,
                           .dpms = dpms && connection.display() && hasDpms(connection.display())};
+}
+
+bool XSaverSettings::saverOn() {
+    Connection connection;
+    XScreenSaverInfo info{};
+    return connection.display() &&
+           XScreenSaverQueryInfo(connection.display(), DefaultRootWindow(connection.display()), &info) &&
+           info.state == ScreenSaverOn;
+}
+
+void XSaverSettings::resetSaver() {
+    Connection connection;
+    if (!connection.display()) return;
+    XForceScreenSaver(connection.display(), ScreenSaverReset);
+    XSync(connection.display(), False);
 }

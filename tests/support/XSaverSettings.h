@@ -12,4 +12,8 @@ struct XSaverSettings {
     void apply() const;
     // These settings as the server holds them once applied.
     XSaverSettings asTheServerHoldsThem() const;
+    // Whether the server's screen saver is on now; and the saver switched off, its delay counted anew, as
+    // input would.
+    static bool saverOn();
+    static void resetSaver();
 };

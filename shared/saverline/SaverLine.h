@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+// The one argument a saver program is started with. "RUN##x##y##width##height##F##caption" runs the saver
+// beside the player's screen window (its rectangle in pixels, F "1" when it is full screen, and its
+// caption); "SHOW_CONFIG_FACE##x##y##caption" shows the saver's parameter dialog centred on the point, and
+// the window with that caption comes back to the front when it closes. The caption is the last field, so
+// it may hold anything, "##" included.
+namespace saverline {
+inline const QString kRun = QStringLiteral("RUN");
+inline const QString kShowConfigFace = QStringLiteral("SHOW_CONFIG_FACE");
+inline const QString kSeparator = QStringLiteral("##");
+
+QString runLine(const QRect& playArea, bool boolFullScreen, const QString& strCaption);
+// A saver run for a look: no play area, not full screen, and a caption of one blank.
+QString previewLine();
+QString configFaceLine(int lngCenterX, int lngCenterY, const QString& strCaption);
+}  // namespace saverline
