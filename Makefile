@@ -39,14 +39,18 @@ build: $(DEPS_STAMP) $(CONFIGURED)
 run: build
 	$(BUILD_DIR)/dist/Kestrune/brandock $(ARGS)
 
+# The tests run on a session bus of their own, as in a desktop session: nothing they start has libdbus
+# launch one on demand.
+TEST_SESSION := dbus-run-session --
+
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure --parallel 2 --timeout 600
+	cd $(BUILD_DIR) && $(TEST_SESSION) ctest --output-on-failure --parallel 2 --timeout 600
 
 # The same tests on a build with AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
 test-asan: $(DEPS_STAMP)
 	cmake -S . -B $(ASAN_DIR) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRUNE_SANITIZE=ON
 	cmake --build $(ASAN_DIR) --parallel
-	cd $(ASAN_DIR) && $(SANITIZER_ENV) ctest --output-on-failure --parallel 2 --timeout 900
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) $(TEST_SESSION) ctest --output-on-failure --parallel 2 --timeout 900
 
 # Every fuzz target for FUZZ_SECONDS on its committed seeds (clang's libFuzzer, in build-fuzz/).
 FUZZ_SECONDS ?= 60

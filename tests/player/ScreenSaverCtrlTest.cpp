@@ -2,11 +2,13 @@
 // window's place in the one argument, and the stand-in that waits for a saver's parameter dialog.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "saverctl/ProcessLookup.h"
 #include "saverctl/ScreenSaverCtrl.h"
 #include "saverctl/frmScrSaverPramSet.h"
 #include "support/RecordingLauncher.h"
@@ -157,4 +159,17 @@ TEST(SaverParameterStandIn, WaitsForTheSaverItStartedAndNoLonger) {
     saver.release();
     EXPECT_TRUE(QTest::qWaitFor([&standIn] { return !standIn.isVisible(); }, 3000));
     running.release();
+}
+
+TEST(ProcessLookup, FindsTheProcessesOfAProgramByPathOrName) {
+    const QString self = QCoreApplication::applicationFilePath();
+    EXPECT_EQ(processlookup::intGetScrSavPrcState(self), 0);
+    EXPECT_EQ(processlookup::intGetScrSavPrcState(self + QStringLiteral(".gone")), 1);
+    EXPECT_EQ(processlookup::intGetScrSavPrcState(QString()), 2);
+    QString path;
+    std::int32_t count = 0;
+    EXPECT_EQ(processlookup::lngFindProcess(path, QFileInfo(self).fileName(), count),
+              QCoreApplication::applicationPid());
+    EXPECT_EQ(path, self);
+    EXPECT_GE(count, 1);
 }

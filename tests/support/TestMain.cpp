@@ -7,9 +7,10 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Without a session bus Qt's tray icon has libdbus start one ("autolaunch"): it forks the multithreaded
-    // test or player, and under AddressSanitizer that child can hang in malloc before it execs, taking the
-    // player's GUI thread with it. An address that is refused at once keeps every start bus-less and quick.
+    // `make test` gives the tests a session bus of their own. Run without one, Qt's tray icon would have
+    // libdbus start one ("autolaunch"): it forks the multithreaded test or player, and under
+    // AddressSanitizer that child can hang in malloc before it execs, taking the player's GUI thread with
+    // it. An address that is refused at once keeps such a run bus-less and quick.
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kestrune-tests-have-no-session-bus");
     RuntimeFolder runtime;

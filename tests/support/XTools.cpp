@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 #include <QSet>
 #include <QStandardPaths>
@@ -39,6 +40,19 @@ QList<WId> visibleWindows(const QString& pattern) {
         if (!line.isEmpty()) windows << line.toULongLong();
     }
     return windows;
+}
+
+QRect windowRectangle(WId window) {
+    QProcess query;
+    query.start(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", QString::number(window)});
+    if (!query.waitForFinished(10000)) return {};
+    QHash<QString, int> values;
+    for (const QString& line : QString::fromUtf8(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const QStringList pair = line.split(QLatin1Char('='));
+        if (pair.size() == 2) values.insert(pair.at(0), pair.at(1).toInt());
+    }
+    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
 }
 
 QImage grab(WId window) {

@@ -15,6 +15,8 @@ bool movePointer(QPoint global);
 bool click(QPoint global, int button = 1, int repeat = 1);
 // The visible windows whose names match the pattern, of any program.
 QList<WId> visibleWindows(const QString& pattern);
+// A window's rectangle on the screen, as the X server has it; empty when there is no such window.
+QRect windowRectangle(WId window);
 // What a window shows, as the X server has it: video drawn by the engines' own windows included.
 QImage grab(WId window);
 inline QImage grab(const QWidget& window) {
