@@ -9,6 +9,7 @@
 #include "platform/DesktopScreenSaverInhibitor.h"
 #include "platform/Services.h"
 #include "saverctl/ScreenSaveAndPower.h"
+#include "support/PrivateSessionBus.h"
 #include "support/ProgramFolder.h"
 #include "support/XSaverSettings.h"
 
@@ -91,4 +92,22 @@ TEST_F(PlayerScreenSaver, TheBuiltPlayerHoldsItOffOnlyWhileWantedAndGivesItBackE
         EXPECT_TRUE(comesOn());
         EXPECT_EQ(XSaverSettings::read(), user);
     }
+}
+
+// With the desktop's screen-saver service on the session bus: one inhibition while the player's saver is
+// armed, given back at an orderly exit.
+TEST_F(PlayerScreenSaver, OnTheSessionBusTheBuiltPlayerHoldsOneInhibitionUntilItEnds) {
+    ASSERT_TRUE(folder.installProgram());
+    folder.seed({}, [](SysConfig& config) { config.setBoolScreenSaver(true); });
+    PrivateSessionBus bus;
+    StandInScreenSaver service(bus);
+    ASSERT_TRUE(service.registered());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    QProcess* player = players.start(folder.program(), {}, environment);
+    ASSERT_TRUE(runtime.waitForChannel());
+    ASSERT_TRUE(QTest::qWaitFor([&service] { return !service.calls().isEmpty(); }, 10000));
+    EXPECT_EQ(service.calls(), QStringList{"Inhibit Brandock 41"});
+    ASSERT_EQ(terminate(player), 0);
+    EXPECT_EQ(service.calls(), (QStringList{"Inhibit Brandock 41", "UnInhibit 41"}));
 }

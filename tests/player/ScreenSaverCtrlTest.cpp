@@ -173,3 +173,20 @@ TEST(ProcessLookup, FindsTheProcessesOfAProgramByPathOrName) {
     EXPECT_EQ(path, self);
     EXPECT_GE(count, 1);
 }
+
+// No shell ever sees the line: a caption with blanks, quotes and ";" arrives whole as the one argument and
+// runs nothing.
+TEST(SaverStart, TheWholeLineArrivesAsOneArgument) {
+    QTemporaryDir dir;
+    const TestSaver saver{dir.filePath(QStringLiteral("SSP")), QStringLiteral("plain")};
+    ScreenSaverCtrl ctrl;
+    ctrl.setStrScrSavPrcsFolderPath(dir.filePath(QStringLiteral("SSP")));
+    const QString owned = dir.filePath(QStringLiteral("owned"));
+    const QString caption = QStringLiteral("a \"b\" 'c' ; touch %1 $(touch %1)").arg(owned);
+    qint64 pid = 0;
+    ctrl.showAScrSavPrcPramConfigFace(QStringLiteral("plain"), 1, 2, caption, pid);
+    EXPECT_GT(pid, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&saver] { return !saver.starts().isEmpty(); }, 5000));
+    EXPECT_EQ(saver.starts(), QStringList{QStringLiteral("1:SHOW_CONFIG_FACE##1##2##") + caption});
+    EXPECT_FALSE(QFile::exists(owned));
+}

@@ -13,6 +13,7 @@ class PrivateSessionBus {
     PrivateSessionBus();
     ~PrivateSessionBus();
     bool started() const { return !m_address.isEmpty(); }
+    QString address() const { return m_address; }
     // A new connection to it, under a name of its own.
     QDBusConnection connect(const QString& name) const;
 
