@@ -1,23 +1,12 @@
 #include "InstanceChannel.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-#include <QDir>
-#include <QFile>
-
 #include "HandoverLog.h"
 #include "InstanceRecord.h"
 #include "InstanceSender.h"
 #include "OutgoingFileList.h"
+#include "base/RuntimeFolder.h"
 
 namespace {
-// A folder (not a link) that this user owns and nobody else may enter.
-bool boolPrivateFolder(const QByteArray& path) {
-    struct stat info {};
-    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
-           (info.st_mode & 07777) == S_IRWXU;
-}
-
 QString strInFolder(const QString& folder, const char* suffix) {
     if (folder.isEmpty()) return {};
     return folder + QLatin1Char('/') + QLatin1String(instancechannel::kInstanceCaption) +
@@ -28,22 +17,16 @@ QString strInFolder(const QString& folder, const char* suffix) {
 namespace instancechannel {
 
 QString strRuntimeFolder(QString* strErrInfo) {
-    const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
-    if (QDir::isAbsolutePath(runtime) && boolPrivateFolder(QFile::encodeName(runtime))) return runtime;
-
-    const QString folder = QDir::tempPath() + QStringLiteral("/kestrune-%1").arg(::geteuid());
-    const QByteArray path = QFile::encodeName(folder);
-    // Made here: its mode is set whatever the umask left of it.
-    if (::mkdir(path.constData(), S_IRWXU) == 0) ::chmod(path.constData(), S_IRWXU);
-    if (boolPrivateFolder(path)) return folder;
-    if (strErrInfo) {
+    QString rejected;
+    const QString folder = strPrivateRuntimeFolder(&rejected);
+    if (folder.isEmpty() && strErrInfo) {
         *strErrInfo = QStringLiteral(
                           "%1 is not a private folder of this user (it must be a folder, not a link, "
                           "owned by the user with mode 0700): later starts cannot hand their files "
                           "to this player")
-                          .arg(folder);
+                          .arg(rejected);
     }
-    return {};
+    return folder;
 }
 
 QString strLockFilePath() {
