@@ -26,6 +26,9 @@ QString engineApiLibrary() {
 QString playerLibrary() {
     return QStringLiteral(KESTRUNE_PLAYER_LIBRARY);
 }
+QString sarnwick() {
+    return QStringLiteral(KESTRUNE_SARNWICK);
+}
 QString engineProbe() {
     return QStringLiteral(KESTRUNE_ENGINE_PROBE);
 }

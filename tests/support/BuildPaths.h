@@ -16,6 +16,8 @@ QString engineApiLibrary();
 QString playerLibrary();
 QString engineProbe();
 QString writeFileList();
+// The text saver program, in the program folder's saver folder.
+QString sarnwick();
 }  // namespace built
 
 // A file of a few bytes at path, for players on scripted engines, which never read it; answers the path.

@@ -9,6 +9,11 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
+// clang-format off
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+// clang-format on
+
 namespace xtools {
 bool installed(const char* program) {
     return !QStandardPaths::findExecutable(QLatin1String(program)).isEmpty();
@@ -85,6 +90,18 @@ QString property(WId window, const char* name) {
                 window ? QStringList{"-id", QString::number(window), name} : QStringList{"-root", name});
     return xprop.waitForFinished(5000) ? QString::fromUtf8(xprop.readAllStandardOutput()).trimmed()
                                        : QString();
+}
+
+bool pointerHidden() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return false;
+    XFixesCursorImage* cursor = XFixesGetCursorImage(x11->display());
+    if (!cursor) return false;
+    bool hidden = true;
+    for (int i = 0; i < cursor->width * cursor->height && hidden; ++i)
+        hidden = (cursor->pixels[i] >> 24) == 0;
+    XFree(cursor);
+    return hidden;
 }
 
 QList<WId> stacking() {
