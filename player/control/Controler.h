@@ -14,6 +14,7 @@
 #include "model/RunParameter.h"
 #include "monitors/cMonitor.h"
 
+class MouseHideShow;
 class PlayList;
 class ScreenSaveAndPower;
 class SysConfig;
@@ -33,8 +34,9 @@ class Controler : public QObject {
     explicit Controler(QObject* parent = nullptr);
     ~Controler() override;
 
-    // Start-up wiring: creates and loads the run configuration, and switches the system screen saver and
-    // power saving off for as long as the player runs.
+    // Start-up wiring: creates and loads the run configuration, switches the system screen saver and power
+    // saving off for as long as the player runs, and starts the pointer hider (5 s of rest over the
+    // full-screen video).
     void setInitializePram(const QString& strDBFilePath, const QString& strScrSavPrcsFolderPath);
     // The references start-up hands over; the controller owns none of them.
     void setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen, PlayList* playList);
@@ -43,12 +45,13 @@ class Controler : public QObject {
 
     // Orderly shutdown: stores the configuration and, when kept, the play list and position, gives the user
     // back the system screen saver and power saving as they had them, then ends the process through the
-    // ender (the application's exit by default). It returns at once: the events already queued (the muted
-    // screen window's among them) run once before the rest of the exit, which waits for nothing else: the
-    // screen window stops its engines as it goes, and the stores follow. From the first
-    // call on the player is shutting down: the screen window's events, later starts and further exits are
-    // refused. What could not be stored is logged; a user who chose to exit is also told, in one note, and
-    // the process ends once they close it (or at once, should the session end meanwhile).
+    // ender (the application's exit by default). The pointer hider goes at once, so the pointer shows. It
+    // returns at once: the events already queued (the muted screen window's among them) run once before the
+    // rest of the exit, which waits for nothing else: the screen window stops its engines as it goes, and the
+    // stores follow. From the first call on the player is shutting down: the screen window's events, later
+    // starts and further exits are refused. What could not be stored is logged; a user who chose to exit is
+    // also told, in one note, and the process ends once they close it (or at once, should the session end
+    // meanwhile).
     void exitSys(ExitCause cause = ExitCause::UserChoice);
     bool boolShuttingDown() const { return m_boolShuttingDown; }
     void setProcessEnder(std::function<void()> ender) { m_processEnder = std::move(ender); }
@@ -119,6 +122,15 @@ class Controler : public QObject {
                          qint64 lngLengthSeconds, const QString& strLength);
     void frmScreen_PlayErr(const QString& strMessage);
     void frmScreen_PlayOver();
+    // The screen window's rectangle in pixels, as it reports it every two seconds.
+    void setPlayPosiForScreenSaver(int left, int top, int width, int height);
+
+    // The pointer hider asking where the video is: the screen window's rectangle in pixels, whether it is
+    // full screen, and its caption; an empty rectangle, not full screen and no caption without a screen
+    // window.
+    void m_objMouseHideShow_tellMePlayArea(int& lngLeft, int& lngTop, int& lngWidth, int& lngHeight,
+                                           bool& boolMaxSize, QString& strCaption);
+    MouseHideShow* objMouseHideShow() const { return m_objMouseHideShow.get(); }
 
   private:
     void reportFace(FaceState state);
@@ -129,6 +141,7 @@ class Controler : public QObject {
 
     std::unique_ptr<SysConfig> m_objSysConfig;
     std::unique_ptr<ScreenSaveAndPower> m_objScreenSaveAndPower;
+    std::unique_ptr<MouseHideShow> m_objMouseHideShow;
     ViewRef<TrayView> m_frmHide;
     ViewRef<PanelView> m_frmMain;
     ViewRef<ScreenView> m_frmScreen;
