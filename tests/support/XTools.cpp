@@ -9,6 +9,9 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+
 namespace xtools {
 bool installed(const char* program) {
     return !QStandardPaths::findExecutable(QLatin1String(program)).isEmpty();
@@ -85,6 +88,21 @@ QString property(WId window, const char* name) {
                 window ? QStringList{"-id", QString::number(window), name} : QStringList{"-root", name});
     return xprop.waitForFinished(5000) ? QString::fromUtf8(xprop.readAllStandardOutput()).trimmed()
                                        : QString();
+}
+
+bool pointerBlank() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    bool blank = false;
+    if (XFixesCursorImage* image = XFixesGetCursorImage(display)) {
+        blank = true;
+        for (int i = 0; i < image->width * image->height; ++i) {
+            if ((image->pixels[i] >> 24) & 0xff) blank = false;  // ARGB: any alpha is a visible pixel
+        }
+        XFree(image);
+    }
+    XCloseDisplay(display);
+    return blank;
 }
 
 QList<WId> stacking() {
