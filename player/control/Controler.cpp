@@ -12,6 +12,7 @@
 #include "model/SysConfig.h"
 #include "monitors/cMonitors2.h"
 #include "platform/Services.h"
+#include "saverctl/MouseHideShow.h"
 #include "saverctl/ScreenSaveAndPower.h"
 #include "saverctl/ScreenSaverCtrl.h"
 
@@ -45,6 +46,11 @@ void Controler::setInitializePram(const QString& strDBFilePath, const QString& s
     m_objSysConfig->setStrDBFilePath(strDBFilePath);
     m_objSysConfig->boolGetData();
     createSaverSide(strScrSavPrcsFolderPath);
+    m_objMouseHideShow = std::make_unique<MouseHideShow>();
+    connect(m_objMouseHideShow.get(), &MouseHideShow::tellMePlayArea, this,
+            &Controler::m_objMouseHideShow_tellMePlayArea, Qt::DirectConnection);
+    m_objMouseHideShow->setLngBeforeHideMouseSecondNum(5);
+    m_objMouseHideShow->setBoolEnabled(true);
 }
 
 void Controler::setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen,
@@ -69,6 +75,8 @@ void Controler::exitSys(ExitCause cause) {
         return;
     }
     m_boolShuttingDown = true;
+    // The pointer shows again for whatever the exit still has to say.
+    m_objMouseHideShow.reset();
     m_boolKeepListAtExit = m_objSysConfig && m_objSysConfig->boolSavePlayList();
     if (m_frmMain) {
         if (m_boolKeepListAtExit) {
@@ -119,6 +127,19 @@ void Controler::endProcess() {
     } else {
         QCoreApplication::exit(0);
     }
+}
+
+// ---- The pointer and the saver controller ---------------------------------------------------------------
+
+void Controler::m_objMouseHideShow_tellMePlayArea(int& lngLeft, int& lngTop, int& lngWidth, int& lngHeight,
+                                                  bool& boolMaxSize, QString& strCaption) {
+    const QRect rectangle = m_frmScreen ? m_frmScreen->screenRectangle() : QRect();
+    lngLeft = rectangle.left();
+    lngTop = rectangle.top();
+    lngWidth = rectangle.width();
+    lngHeight = rectangle.height();
+    boolMaxSize = m_frmScreen && m_frmScreen->boolMaxSize();
+    strCaption = m_frmScreen ? m_frmScreen->strCaption() : QString();
 }
 
 // ---- Transport ------------------------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "model/RunParameter.h"
 #include "monitors/cMonitor.h"
 
+class MouseHideShow;
 class PlayList;
 class ScreenSaveAndPower;
 class ScreenSaverCtrl;
@@ -34,9 +35,9 @@ class Controler : public QObject {
     explicit Controler(QObject* parent = nullptr);
     ~Controler() override;
 
-    // Start-up wiring: creates and loads the run configuration, and the player's own saver control over the
-    // saver folder. The system screen saver and power saving stay off while something plays or while the
-    // player's own saver is armed.
+    // Start-up wiring: creates and loads the run configuration, the player's own saver control over the
+    // saver folder, and the pointer hider (5 s of rest over the full-screen video). The system screen saver
+    // and power saving stay off while something plays or while the player's own saver is armed.
     void setInitializePram(const QString& strDBFilePath, const QString& strScrSavPrcsFolderPath);
     // The references start-up hands over; the controller owns none of them.
     void setReferences(TrayView* trayWindow, PanelView* panel, ScreenView* screen, PlayList* playList);
@@ -45,12 +46,13 @@ class Controler : public QObject {
 
     // Orderly shutdown: stores the configuration and, when kept, the play list and position, gives the user
     // back the system screen saver and power saving as they had them, then ends the process through the
-    // ender (the application's exit by default). It returns at once: the events already queued (the muted
-    // screen window's among them) run once before the rest of the exit, which waits for nothing else: the
-    // screen window stops its engines as it goes, and the stores follow. From the first
-    // call on the player is shutting down: the screen window's events, later starts and further exits are
-    // refused. What could not be stored is logged; a user who chose to exit is also told, in one note, and
-    // the process ends once they close it (or at once, should the session end meanwhile).
+    // ender (the application's exit by default). The pointer hider goes at once, so the pointer shows. It
+    // returns at once: the events already queued (the muted screen window's among them) run once before the
+    // rest of the exit, which waits for nothing else: the screen window stops its engines as it goes, and the
+    // stores follow. From the first call on the player is shutting down: the screen window's events, later
+    // starts and further exits are refused. What could not be stored is logged; a user who chose to exit is
+    // also told, in one note, and the process ends once they close it (or at once, should the session end
+    // meanwhile).
     void exitSys(ExitCause cause = ExitCause::UserChoice);
     bool boolShuttingDown() const { return m_boolShuttingDown; }
     void setProcessEnder(std::function<void()> ender) { m_processEnder = std::move(ender); }
@@ -133,6 +135,12 @@ class Controler : public QObject {
     void frmScreen_PlayOver();
     // The screen window started, paused or stopped playing.
     void frmScreen_StateChange();
+    // The pointer hider asking where the video is: the screen window's rectangle in pixels, whether it is
+    // full screen, and its caption; an empty rectangle, not full screen and no caption without a screen
+    // window.
+    void m_objMouseHideShow_tellMePlayArea(int& lngLeft, int& lngTop, int& lngWidth, int& lngHeight,
+                                           bool& boolMaxSize, QString& strCaption);
+    MouseHideShow* objMouseHideShow() const { return m_objMouseHideShow.get(); }
 
   private:
     void createSaverSide(const QString& strScrSavPrcsFolderPath);
@@ -151,6 +159,7 @@ class Controler : public QObject {
     std::unique_ptr<ScreenSaveAndPower> m_objScreenSaveAndPower;
     std::unique_ptr<ScreenSaverCtrl> m_objScreenSaverCtrl;
     bool m_boolDesktopSaverHeld = false;
+    std::unique_ptr<MouseHideShow> m_objMouseHideShow;
     ViewRef<TrayView> m_frmHide;
     ViewRef<PanelView> m_frmMain;
     ViewRef<ScreenView> m_frmScreen;

@@ -24,4 +24,5 @@ void wireControler(Controler& controler, frmHide* trayWindow, frmMain* panel, fr
     QObject::connect(screen, &frmScreen::PlayOver, &controler, &Controler::frmScreen_PlayOver);
     QObject::connect(screen, &frmScreen::KeyCommand, &controler, &Controler::doKeyCommand);
     QObject::connect(screen, &frmScreen::StateChange, &controler, &Controler::frmScreen_StateChange);
+    QObject::connect(screen, &frmScreen::FrmPosiReport, &controler, &Controler::setPlayPosiForScreenSaver);
 }

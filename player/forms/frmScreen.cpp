@@ -53,8 +53,13 @@ frmScreen::frmScreen(std::unique_ptr<RealPlayerEngine> realPlayer,
     setUpTimer(timMediaPlayJinDu, 1000, false);
     setUpTimer(timDelayRaiseClickEvent, 280);
     setUpTimer(timSetTimShowBackZOrder, 1000);
+    setUpTimer(timFrmPosiReport, 2000, false);
     connect(&timErrDelay, &QTimer::timeout, this, [this] { emit PlayErr(timErrDelayTag); });
     connect(&timSetTimShowBackZOrder, &QTimer::timeout, picTimShowBack, &QWidget::raise);
+    connect(&timFrmPosiReport, &QTimer::timeout, this, [this] {
+        const QRect rectangle = screenRectangle();
+        emit FrmPosiReport(rectangle.left(), rectangle.top(), rectangle.width(), rectangle.height());
+    });
     wireEngines();
     buildMenu();
     wireInput();
@@ -293,6 +298,7 @@ void frmScreen::firstResize() {
     m_wmpPlayer->setVolume(kDefaultVolume);
     m_realPlayer->setVolume(kDefaultVolume);
     showTime(kEmptyTime, kEmptyTime);
+    timFrmPosiReport.start();
 }
 
 void frmScreen::layoutEngines() {

@@ -100,6 +100,8 @@ class frmScreen : public QWidget, public ScreenView {
     QTimer timMediaPlayJinDu;
     QTimer timDelayRaiseClickEvent;
     QTimer timSetTimShowBackZOrder;
+    // Reports the window's rectangle every two seconds from the first resize on, never stopped.
+    QTimer timFrmPosiReport;
 
   signals:
     void JinDu(qint64 lngPercent, qint64 lngPositionSeconds, const QString& strPosition,
@@ -113,6 +115,9 @@ class frmScreen : public QWidget, public ScreenView {
     void KeyCommand(PlayerKey key);
     // lngState changed.
     void StateChange();
+    // Where the window is, in pixels with its frame, at each tick of timFrmPosiReport: for the saver
+    // controller, which keeps its pictures off the video.
+    void FrmPosiReport(int left, int top, int width, int height);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -9,6 +9,7 @@
 #include "control/Controler.h"
 #include "model/PlayList.h"
 #include "model/SysConfig.h"
+#include "saverctl/MouseHideShow.h"
 #include "support/RecordingInhibitor.h"
 #include "support/ScopedIdleServices.h"
 #include "support/ScopedMonitorSource.h"
@@ -76,6 +77,31 @@ TEST_F(ControlerRules, TheSystemScreenSaverIsHeldOffWhilePlayingOrWhileThePlayer
     controler.exitSys();
     ASSERT_TRUE(QTest::qWaitFor([this] { return exits == 1; }, 5000));
     EXPECT_EQ(inhibitor->calls, givenBack);
+}
+
+TEST_F(ControlerRules, ThePointerHiderRunsUntilExitAndLearnsWhereTheVideoIs) {
+    ASSERT_NE(controler.objMouseHideShow(), nullptr);
+    EXPECT_EQ(controler.objMouseHideShow()->lngBeforeHideMouseSecondNum(), 5);
+    EXPECT_TRUE(controler.objMouseHideShow()->boolEnabled());
+
+    screen.rectangle = QRect(1280, 0, 1920, 1080);
+    screen.maxSize = true;
+    int left = -1, top = -1, width = -1, height = -1;
+    bool full = false;
+    QString caption;
+    controler.m_objMouseHideShow_tellMePlayArea(left, top, width, height, full, caption);
+    EXPECT_EQ(QRect(left, top, width, height), screen.rectangle);
+    EXPECT_TRUE(full);
+    EXPECT_EQ(caption, screen.caption);
+
+    Controler bare;
+    bare.m_objMouseHideShow_tellMePlayArea(left, top, width, height, full, caption);
+    EXPECT_EQ(QRect(left, top, width, height), QRect(0, 0, 0, 0));
+    EXPECT_FALSE(full);
+    EXPECT_TRUE(caption.isEmpty());
+
+    controler.exitSys();
+    EXPECT_EQ(controler.objMouseHideShow(), nullptr);
 }
 
 TEST_F(ControlerRules, MenuCommandsActOnTheScreenAndReportTheirCodes) {

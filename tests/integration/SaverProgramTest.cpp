@@ -55,7 +55,7 @@ TEST_F(SaverProgram, CoversTheFreeMonitorUntilAKey) {
     ASSERT_NE(saver, nullptr);
     ASSERT_EQ(shownWindows(1), QList<QRect>{kRight});
     const WId window = xtools::visibleWindows(kSaverWindows).first();
-    EXPECT_TRUE(QTest::qWaitFor(xtools::pointerHidden, kHangGuardMs));
+    EXPECT_TRUE(QTest::qWaitFor(xtools::pointerBlank, kHangGuardMs));
 
     QRect first;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(first = xtools::pictureBox(xtools::grab(window))).isEmpty(); },
@@ -75,7 +75,7 @@ TEST_F(SaverProgram, CoversTheFreeMonitorUntilAKey) {
     ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {"key", "space"}), 0);
     EXPECT_EQ(ProcessesUnderTest::waitForExit(saver, kHangGuardMs), 0);
     EXPECT_TRUE(xtools::visibleWindows(kSaverWindows).isEmpty());
-    EXPECT_FALSE(xtools::pointerHidden());
+    EXPECT_FALSE(xtools::pointerBlank());
 }
 
 // The player's preview covers both monitors; a second start meanwhile ends at once, and a pointer move ends
@@ -85,7 +85,7 @@ TEST_F(SaverProgram, PreviewCoversEveryMonitorAndStaysAlone) {
     QProcess* saver = start(saverline::previewLine());
     ASSERT_NE(saver, nullptr);
     ASSERT_EQ(shownWindows(2), (QList<QRect>{kLeft, kRight}));
-    EXPECT_TRUE(QTest::qWaitFor(xtools::pointerHidden, kHangGuardMs));
+    EXPECT_TRUE(QTest::qWaitFor(xtools::pointerBlank, kHangGuardMs));
 
     QProcess* second = start(saverline::configFaceLine(640, 480, QStringLiteral(" ")));
     EXPECT_EQ(ProcessesUnderTest::waitForExit(second, kHangGuardMs), 0);
@@ -93,7 +93,7 @@ TEST_F(SaverProgram, PreviewCoversEveryMonitorAndStaysAlone) {
 
     ASSERT_TRUE(xtools::movePointer(QPoint(700, 400)));
     EXPECT_EQ(ProcessesUnderTest::waitForExit(saver, kHangGuardMs), 0);
-    EXPECT_FALSE(xtools::pointerHidden());
+    EXPECT_FALSE(xtools::pointerBlank());
 }
 
 // Half the video on each monitor leaves none free: no window, and the saver ends by itself; so does a line

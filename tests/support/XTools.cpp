@@ -9,10 +9,8 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
-// clang-format off
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
-// clang-format on
 
 namespace xtools {
 bool installed(const char* program) {
@@ -92,16 +90,19 @@ QString property(WId window, const char* name) {
                                        : QString();
 }
 
-bool pointerHidden() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return false;
-    XFixesCursorImage* cursor = XFixesGetCursorImage(x11->display());
-    if (!cursor) return false;
-    bool hidden = true;
-    for (int i = 0; i < cursor->width * cursor->height && hidden; ++i)
-        hidden = (cursor->pixels[i] >> 24) == 0;
-    XFree(cursor);
-    return hidden;
+bool pointerBlank() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    bool blank = false;
+    if (XFixesCursorImage* image = XFixesGetCursorImage(display)) {
+        blank = true;
+        for (int i = 0; i < image->width * image->height; ++i) {
+            if ((image->pixels[i] >> 24) & 0xff) blank = false;  // ARGB: any alpha is a visible pixel
+        }
+        XFree(image);
+    }
+    XCloseDisplay(display);
+    return blank;
 }
 
 QList<WId> stacking() {

@@ -30,8 +30,8 @@ int distinctColours(const QImage& image);
 // A window's property as xprop prints it ("_NET_WM_STATE(ATOM) = _NET_WM_STATE_FULLSCREEN"); the root
 // window's for 0.
 QString property(WId window, const char* name);
-// Whether the pointer shows nothing: the cursor the X server has in force is wholly transparent.
-bool pointerHidden();
+// Whether the pointer the X server shows now is blank: every pixel of its picture transparent.
+bool pointerBlank();
 // The managed windows from bottom to top, as the window manager stacks them.
 QList<WId> stacking();
 }  // namespace xtools
