@@ -7,8 +7,7 @@ TestSaver::TestSaver(const QString& folder, const QString& name, Stay stay)
     : m_path(QDir(folder).filePath(name)),
       m_log(QDir(folder).filePath(QStringLiteral("../%1.log").arg(name))),
       m_release(QDir(folder).filePath(QStringLiteral("../%1.release").arg(name))) {
-    QDir().mkpath(folder);
-    QString script = QStringLiteral("#!/bin/sh\nprintf '%s:%s\\n' \"$#\" \"$1\" >> '%1'\n").arg(m_log);
+    QString script = header();
     if (stay == Stay::UntilReleased) {
         // It also ends when the test's folder has gone, and after a minute at most.
         script += QStringLiteral(
@@ -16,6 +15,20 @@ TestSaver::TestSaver(const QString& folder, const QString& name, Stay stay)
                       "n=$((n+1)); done\n")
                       .arg(m_release, folder);
     }
+    write(folder, script);
+}
+
+TestSaver::TestSaver(const QString& folder, const QString& name, const QString& thenRun)
+    : TestSaver(folder, name, Stay::No) {
+    write(folder, header() + QStringLiteral("exec '%1' \"$1\"\n").arg(thenRun));
+}
+
+QString TestSaver::header() const {
+    return QStringLiteral("#!/bin/sh\nprintf '%s:%s\\n' \"$#\" \"$1\" >> '%1'\n").arg(m_log);
+}
+
+void TestSaver::write(const QString& folder, const QString& script) const {
+    QDir().mkpath(folder);
     QFile file(m_path);
     if (file.open(QIODevice::WriteOnly)) file.write(script.toUtf8());
     file.close();

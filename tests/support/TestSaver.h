@@ -11,11 +11,17 @@ class TestSaver {
     enum class Stay { No, UntilReleased };
 
     TestSaver(const QString& folder, const QString& name, Stay stay = Stay::No);
+    // A saver that, once it has written down its start, becomes the program given (exec), with the same
+    // argument.
+    TestSaver(const QString& folder, const QString& name, const QString& thenRun);
     QString path() const { return m_path; }
     QStringList starts() const;
     void release() const;
 
   private:
+    QString header() const;
+    void write(const QString& folder, const QString& script) const;
+
     QString m_path;
     QString m_log;
     QString m_release;
