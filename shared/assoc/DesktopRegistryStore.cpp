@@ -1,10 +1,6 @@
-#include <QStandardPaths>
-
-#include "KeyTreeStore.h"
 #include "RegistryStores.h"
+#include "XdgStore.h"
 
 std::shared_ptr<RegistryStore> desktopRegistryStore() {
-    return std::make_shared<KeyTreeStore>(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        QStringLiteral("/kestrune/registry.json"));
+    return std::make_shared<XdgStore>(XdgLocations::fromEnvironment());
 }
