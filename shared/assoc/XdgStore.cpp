@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <set>
+#include <vector>
 
 #include "DesktopEntryText.h"
 #include "ExtensionTypes.h"
@@ -235,6 +236,9 @@ bool XdgStore::saveUserList(const MimeAppsList& list, const QByteArray& before, 
     return after == before || saveFile(m_locations.userMimeAppsList(), after, error);
 }
 
+// As GLib answers: the first installed application of the type's [Default Applications] lists, else of its
+// [Added Associations] lists, else of the applications folders' mimeinfo.cache (the desktop database), in
+// the order of precedence and leaving out [Removed Associations].
 bool XdgStore::readExtension(const QString& extension, QString& value, QString& error) const {
     const QStringList types = extension_types::typesOf(extension);
     if (types.isEmpty()) {
@@ -242,37 +246,32 @@ bool XdgStore::readExtension(const QString& extension, QString& value, QString& 
         return false;
     }
     const QString& type = types.first();
-    for (const QString& file : m_locations.mimeAppsLists()) {
-        const QByteArray bytes = QFileInfo(file).isFile() ? readSmallFile(file) : QByteArray();
-        if (bytes.isEmpty()) continue;
-        for (const QString& item : MimeAppsList::parse(bytes).list(QLatin1String(kDefaults), type)) {
+    std::vector<MimeAppsList> lists;
+    for (const QString& file : m_locations.mimeAppsLists())
+        if (QFileInfo(file).isFile()) lists.push_back(MimeAppsList::parse(readSmallFile(file)));
+    QStringList removed;
+    for (const MimeAppsList& list : lists) removed += list.list(QStringLiteral("Removed Associations"), type);
+    const auto firstInstalled = [&](const QStringList& items, bool honourRemoved) {
+        for (const QString& item : items) {
+            if (honourRemoved && removed.contains(item, Qt::CaseInsensitive)) continue;
             const auto entry = findEntry(idOfItem(item));
             if (entry && !entry->hidden) {
                 value = entry->id;
                 return true;
             }
         }
-    }
-    // No default chosen: the first installed application that lists the type.
-    std::set<QString> seen;
+        return false;
+    };
+    for (const MimeAppsList& list : lists)
+        if (firstInstalled(list.list(QLatin1String(kDefaults), type), false)) return true;
+    for (const MimeAppsList& list : lists)
+        if (firstInstalled(list.list(QStringLiteral("Added Associations"), type), true)) return true;
     for (const QString& folder : m_locations.applicationFolders()) {
-        for (const QString& name :
-             QDir(folder).entryList({QStringLiteral("*.desktop")}, QDir::Files, QDir::Name)) {
-            const QString id = name.chopped(8);
-            if (!seen.insert(id.toLower()).second) continue;
-            auto groups = desktop_entry::parseGroups(readSmallFile(folder + QLatin1Char('/') + name));
-            const desktop_entry::Group& keys = groups[QStringLiteral("Desktop Entry")];
-            const auto hidden = keys.find(QStringLiteral("Hidden"));
-            if (hidden != keys.end() && hidden->second == QLatin1String("true")) continue;
-            const auto mimeTypes = keys.find(QStringLiteral("MimeType"));
-            if (mimeTypes == keys.end()) continue;
-            for (const QString& listed : desktop_entry::splitList(mimeTypes->second)) {
-                if (listed.compare(type, Qt::CaseInsensitive) == 0) {
-                    value = id;
-                    return true;
-                }
-            }
-        }
+        const QString cache = folder + QStringLiteral("/mimeinfo.cache");
+        if (QFileInfo(cache).isFile() &&
+            firstInstalled(MimeAppsList::parse(readSmallFile(cache)).list(QStringLiteral("MIME Cache"), type),
+                           true))
+            return true;
     }
     error = QStringLiteral("no application opens %1 (%2)").arg(extension, type);
     return false;

@@ -46,6 +46,8 @@ void TempXdgHome::installApplication(const QString& id, const QStringList& mimeT
               QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=/bin/true %U\nMimeType=%2;\n")
                   .arg(id, mimeTypes.join(QLatin1Char(';')))
                   .toUtf8());
+    // As a package's installation does: the desktop database lists the application's types.
+    run(QStringLiteral("update-desktop-database"), {systemData() + QStringLiteral("/applications")});
 }
 
 QByteArray TempXdgHome::readFile(const QString& path) const {

@@ -26,7 +26,8 @@ class TempXdgHome {
     QString userMimeApps() const { return configHome() + QStringLiteral("/mimeapps.list"); }
     QString userEntry(const QString& id) const;
 
-    // Another application's desktop entry in the system data folder, opening the types.
+    // Another application's desktop entry in the system data folder, opening the types, and the folder's
+    // desktop database.
     void installApplication(const QString& id, const QStringList& mimeTypes) const;
     QByteArray readFile(const QString& path) const;
     void writeFile(const QString& path, const QByteArray& bytes) const;
