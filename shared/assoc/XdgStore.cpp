@@ -474,23 +474,27 @@ bool XdgStore::removeEntryKey(const RegistryPath& path, QString& error) {
         error = QStringLiteral("%1 is not the player's entry").arg(entry->file);
         return false;
     }
-    MimeAppsList list;
-    QByteArray before;
-    if (!loadUserList(list, before, error)) return false;
-    const QStringList led = list.typesLedBy(QLatin1String(kDefaults), desktopName(entry->id));
+    // Read only: a user's list that cannot be changed still tells which types the entry opens.
+    const QStringList led = MimeAppsList::parse(readSmallFile(m_locations.userMimeAppsList()))
+                                .typesLedBy(QLatin1String(kDefaults), desktopName(entry->id));
     const auto refuse = [&](const QString& reason) {
         error = QStringLiteral("%1 %2").arg(pathText(path), reason);
         return false;
     };
     switch (kind) {
-        case Kind::Entry:
+        case Kind::Entry: {
             if (entry->hasSubKeys()) return refuse(QStringLiteral("still has sub-keys"));
             if (!led.isEmpty()) return refuse(QStringLiteral("still opens ") + led.join(QLatin1String(", ")));
+            MimeAppsList list;
+            QByteArray before;
+            if (!loadUserList(list, before, error)) return false;
             if (!QFile::remove(entry->file)) return refuse(QStringLiteral("cannot be deleted"));
             m_desktopDatabaseStale = true;
             scheduleFlush();
-            if (list.removeEverywhere(desktopName(entry->id))) return saveUserList(list, before, error);
-            return true;
+            // Nothing may name an entry that is gone.
+            list.removeEverywhere(desktopName(entry->id));
+            return saveUserList(list, before, error);
+        }
         case Kind::ShellParent:
             if (entry->program) return refuse(QStringLiteral("still has sub-keys"));
             return true;
