@@ -6,11 +6,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "support/TempDatabase.h"
 #include "assoc/FileAsocaList.h"
 #include "assoc/KeyTreeStore.h"
 #include "assoc/RegAccess.h"
 #include "assoc/RegistryStores.h"
+#include "support/TempDatabase.h"
 
 namespace {
 class AssociationList : public ::testing::Test {
