@@ -80,8 +80,8 @@ void M1::Main(const QString& strCommandLine) {
     SysConfig& config = *m_objControler->objSysConfig();
     // Only the engine that the rule plays with first is made ready before the first play, the other one
     // when a play falls back to it. A start with files plays at once: its engine loads while the windows
-    // are built. Otherwise it loads at the first play: a start that only shows the panel, or ends soon
-    // after, never waits for an engine library.
+    // are built. Otherwise it loads in the background once the windows are up (below): the panel never
+    // waits for an engine library on its way.
     const int firstEngine = config.lngPlayRuler() == EngineRule::PreferMediaPlayer ||
                                     config.lngPlayRuler() == EngineRule::MediaPlayerOnly
                                 ? EngineLoader::kMediaPlayer
@@ -127,7 +127,13 @@ void M1::Main(const QString& strCommandLine) {
     m_frmMain->setFaceBySysConfigPara();
     m_boolSysReady = true;
     noteWhatWasNotRead();
-    if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
+    if (!strCommandLine.isEmpty()) {
+        processCommandString(strCommandLine);
+    } else {
+        // So that the first play of a drop or a hand-over does not hold the panel while the dynamic linker
+        // loads the engine.
+        QTimer::singleShot(0, this, [this, firstEngine] { m_engines->prepareInBackground(firstEngine); });
+    }
 }
 
 // Settings or a list that could not be read stay in the file as they are, and the session's changes to them
