@@ -27,6 +27,8 @@ frmFileAsocaEdit::frmFileAsocaEdit(QString strProgramFolder, QWidget* parent)
     lvFA->setUniformRowHeights(true);
     lvFA->setColumnCount(0);
     lvFA->header()->setStretchLastSection(false);
+    // The check-box column is narrower than the style's smallest section.
+    lvFA->header()->setMinimumSectionSize(1);
     lvFA->setMouseTracking(true);
     lvFA->viewport()->setMouseTracking(true);
     lvFA->installEventFilter(this);

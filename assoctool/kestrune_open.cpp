@@ -50,7 +50,8 @@ bool boolProcessEnded(qint64 pid) {
     if (!stat.open(QIODevice::ReadOnly)) return true;
     const QByteArray line = stat.readAll();
     const qsizetype nameEnd = line.lastIndexOf(')');
-    return nameEnd >= 0 && line.size() > nameEnd + 2 && (line.at(nameEnd + 2) == 'Z' || line.at(nameEnd + 2) == 'X');
+    return nameEnd >= 0 && line.size() > nameEnd + 2 &&
+           (line.at(nameEnd + 2) == 'Z' || line.at(nameEnd + 2) == 'X');
 }
 
 void sleepMs(int ms) {
