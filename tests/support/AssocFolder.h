@@ -4,7 +4,6 @@
 #include <QMap>
 #include <QString>
 #include <QTemporaryDir>
-#include <memory>
 #include <optional>
 
 #include "assoc/KeyTreeStore.h"
@@ -37,16 +36,4 @@ class AssocFolder {
     QTemporaryDir m_dir;
     std::optional<QByteArray> m_previousConfig;
     std::optional<QByteArray> m_previousData;
-};
-
-// A key tree in a file of its own as the store in force, while the object lives.
-class TempKeyTree {
-  public:
-    explicit TempKeyTree(const QString& folder)
-        : m_store(std::make_shared<KeyTreeStore>(folder + QStringLiteral("/registry.json"))), m_scope(m_store) {}
-    KeyTreeStore& store() { return *m_store; }
-
-  private:
-    std::shared_ptr<KeyTreeStore> m_store;
-    ScopedRegistryStore m_scope;
 };
