@@ -4,51 +4,41 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 
 #include "BuildPaths.h"
 #include "db/SettingsDatabase.h"
 
 namespace {
-std::optional<QByteArray> replaceVariable(const char* name, const QString& value) {
-    std::optional<QByteArray> previous;
-    if (qEnvironmentVariableIsSet(name)) previous = qgetenv(name);
-    qputenv(name, QFile::encodeName(value));
-    return previous;
+constexpr const char* kDesktopFolders[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME"};
 }
-
-void restoreVariable(const char* name, const std::optional<QByteArray>& previous) {
-    if (previous) qputenv(name, *previous);
-    if (!previous) qunsetenv(name);
-}
-}  // namespace
 
 AssocFolder::AssocFolder() {
-    EXPECT_TRUE(m_dir.isValid());
-    for (const QString& folder :
-         {programFolder(), root() + QStringLiteral("/FileAssocia"), configHome(), dataHome()})
-        EXPECT_TRUE(QDir().mkpath(folder));
     QString error;
+    EXPECT_TRUE(QDir().mkpath(programFolder()) && QDir().mkpath(root() + QStringLiteral("/FileAssocia")));
     EXPECT_TRUE(settingsdb::boolCreateIfMissing(programFolder(), error)) << error.toStdString();
-    m_previousConfig = replaceVariable("XDG_CONFIG_HOME", configHome());
-    m_previousData = replaceVariable("XDG_DATA_HOME", dataHome());
+    for (int i = 0; i < 2; ++i) {
+        if (qEnvironmentVariableIsSet(kDesktopFolders[i])) m_previous[i] = qgetenv(kDesktopFolders[i]);
+        qputenv(kDesktopFolders[i], QFile::encodeName(root() + QLatin1Char('/') + kDesktopFolders[i]));
+    }
 }
 
 AssocFolder::~AssocFolder() {
-    restoreVariable("XDG_CONFIG_HOME", m_previousConfig);
-    restoreVariable("XDG_DATA_HOME", m_previousData);
+    for (int i = 0; i < 2; ++i) {
+        if (m_previous[i]) qputenv(kDesktopFolders[i], *m_previous[i]);
+        if (!m_previous[i]) qunsetenv(kDesktopFolders[i]);
+    }
 }
 
 bool AssocFolder::installTolvane() {
-    const bool copied = QFile::copy(built::tolvane(), tolvane());
-    EXPECT_TRUE(copied) << "cannot copy the built association tool into " << programFolder().toStdString();
-    return copied && QFile::setPermissions(tolvane(), QFile::ExeOwner | QFile::ReadOwner);
+    return QFile::copy(built::tolvane(), tolvane()) &&
+           QFile::setPermissions(tolvane(), QFile::ExeOwner | QFile::ReadOwner);
 }
 
 QMap<QString, QByteArray> AssocFolder::desktopFiles() const {
     QMap<QString, QByteArray> files;
-    for (const QString& folder : {configHome(), dataHome()}) {
-        QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    for (const char* folder : kDesktopFolders) {
+        QDirIterator it(root() + QLatin1Char('/') + folder, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile file(it.next());
             files.insert(file.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());

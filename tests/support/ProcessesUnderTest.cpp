@@ -6,24 +6,10 @@
 #include <csignal>
 
 namespace {
+// Running: there, and no zombie left for a parent that does not reap it.
 bool boolRunning(qint64 pid) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return false;
-    const QByteArray line = stat.readAll();
-    const qsizetype nameEnd = line.lastIndexOf(')');
-    return nameEnd < 0 || line.size() <= nameEnd + 2 || line.at(nameEnd + 2) != 'Z';
-}
-
-qint64 runningProcessOf(const QString& program) {
-    const QString wanted = QFileInfo(program).canonicalFilePath();
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool isPid = false;
-        const qint64 pid = entry.toLongLong(&isPid);
-        if (isPid && QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() == wanted &&
-            boolRunning(pid))
-            return pid;
-    }
-    return 0;
+    return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
 }
 }  // namespace
 
@@ -58,10 +44,21 @@ int ProcessesUnderTest::terminate(QProcess* process) {
 }
 
 qint64 ProcessesUnderTest::adoptDetached(const QString& program, int timeoutMs) {
-    qint64 pid = 0;
-    if (!QTest::qWaitFor([&] { return (pid = runningProcessOf(program)) != 0; }, timeoutMs)) return 0;
-    if (pid) m_detached.push_back(pid);
-    return pid;
+    const QString wanted = QFileInfo(program).canonicalFilePath();
+    qint64 found = 0;
+    const auto find = [&] {
+        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            const qint64 pid = entry.toLongLong();
+            if (pid &&
+                QFileInfo(QStringLiteral("/proc/") + entry + QStringLiteral("/exe")).symLinkTarget() ==
+                    wanted &&
+                boolRunning(pid))
+                found = pid;
+        }
+        return found != 0;
+    };
+    if (QTest::qWaitFor(find, timeoutMs)) m_detached.push_back(found);
+    return found;
 }
 
 bool ProcessesUnderTest::terminateDetached(qint64 pid, int timeoutMs) {
