@@ -33,8 +33,7 @@ class AssocLauncher : public ProgramFolderTest {
         ASSERT_TRUE(launcher.waitForStarted(10000));
         const qint64 pid = launcher.processId();
         ASSERT_TRUE(launcher.waitForFinished(180000));
-        std::printf("launcher start to the 30th row, %s: %lld ms\n", what,
-                    static_cast<long long>(clock.elapsed()));
+        std::printf("launcher start to %s: %lld ms\n", what, static_cast<long long>(clock.elapsed()));
         EXPECT_EQ(launcher.exitCode(), 0);
         const QString block = QStringLiteral("KestruneOpen_%1_*").arg(pid);
         EXPECT_EQ(QDir(QStringLiteral("/dev/shm")).entryList({block}, QDir::AllEntries | QDir::System),
@@ -49,16 +48,23 @@ class AssocLauncher : public ProgramFolderTest {
 TEST_F(AssocLauncher, ThirtyRelativePathsReachTheRunningPlayerWholeAndInOrder) {
     QProcess* player = start({});
     ASSERT_TRUE(runtime.waitForChannel());
-    launch(names, "player running");
+    launch(names, "the 30th row, player running");
     ASSERT_EQ(terminate(player), 0);
     EXPECT_EQ(readStored()->paths(), paths);
 }
 
 TEST_F(AssocLauncher, WithNoPlayerTheStartItMakesBecomesThePlayerWithAllThirty) {
-    launch(QStringList{QStringLiteral("--add")} + paths, "first start");
+    launch(QStringList{QStringLiteral("--add")} + paths, "the 30th row, first start");
     const qint64 player = players.adoptDetached(folder.program());
     ASSERT_NE(player, 0);
     ASSERT_TRUE(runtime.waitForChannel());
     ASSERT_TRUE(ProcessesUnderTest::terminateDetached(player));
     EXPECT_EQ(readStored()->paths(), paths);
+}
+
+// A start that ends without reading the block (here a program that ends at once) leaves it to the launcher.
+TEST_F(AssocLauncher, TheLauncherRemovesTheBlockOfAStartThatEndsWithoutReadingIt) {
+    ASSERT_TRUE(QFile::remove(folder.program()) &&
+                QFile::link(QStringLiteral("/bin/true"), folder.program()));
+    launch(paths, "its end, the start ending at once");
 }
