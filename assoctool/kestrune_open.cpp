@@ -29,7 +29,11 @@ namespace {
 // A player that becomes the player reads its files only once its windows are up: that may take a while on a
 // busy machine, so the launcher waits long before it takes the block back.
 constexpr int kHangGuardMs = 10 * 60 * 1000;
-constexpr int kPollMs = 10;
+// A running player takes the files over within tens of milliseconds: the first half second is watched
+// closely, the rest of the wait coarsely.
+constexpr int kFinePollMs = 2;
+constexpr int kCoarsePollMs = 20;
+constexpr int kFinePollSpanMs = 500;
 
 void printError(const QString& text) {
     std::fputs(bytesForFileSystem(QStringLiteral("kestrune-open: ") + text + QLatin1Char('\n')).constData(),
@@ -108,7 +112,7 @@ int main(int argc, char* argv[]) {
             MF::boolRemoveBlock(name);
             return 0;
         }
-        sleepMs(kPollMs);
+        sleepMs(waited.hasExpired(kFinePollSpanMs) ? kCoarsePollMs : kFinePollMs);
     }
     MF::boolRemoveBlock(name);
     printError(QStringLiteral("the player did not take the files in time"));
