@@ -10,6 +10,7 @@
 // this program waits for that, or for the started process to end (then it removes the block itself), at
 // most kHangGuardMs.
 #include <signal.h>
+#include <sys/mman.h>
 #include <time.h>
 #include <QCoreApplication>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "base/FileSystemNames.h"
 #include "base/ProgramPaths.h"
@@ -63,6 +65,24 @@ void sleepMs(int ms) {
     ::nanosleep(&interval, nullptr);
 }
 
+// The block's shm name, for a launcher ended by a signal while it waits: the block goes with it.
+char blockShmName[256] = {};
+
+void onEndingSignal(int signalNumber) {
+    if (blockShmName[0]) ::shm_unlink(blockShmName);
+    ::signal(signalNumber, SIG_DFL);
+    ::raise(signalNumber);
+}
+
+void removeBlockOnEndingSignals(const QString& name) {
+    const QByteArray shmName = '/' + name.toUtf8();
+    if (shmName.size() >= static_cast<qsizetype>(sizeof blockShmName)) return;
+    std::memcpy(blockShmName, shmName.constData(), static_cast<std::size_t>(shmName.size()));
+    struct sigaction action {};
+    action.sa_handler = onEndingSignal;
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signalNumber, &action, nullptr);
+}
+
 bool boolWriteBlock(const QStringList& files, QString& name, qint32& size, QString& error) {
     // A name may still be taken by a launcher with this process id that died: the next number is tried then.
     for (int n = 0; n < 100; ++n) {
@@ -96,6 +116,7 @@ int main(int argc, char* argv[]) {
         printError(error);
         return 1;
     }
+    removeBlockOnEndingSignals(name);
     const QString player = strParentFolder(strProgramFolder()) + QStringLiteral("/Kestrune/brandock");
     qint64 pid = 0;
     if (!QProcess::startDetached(player, {strFileListCommand(boolPlay, name, size)}, QString(), &pid)) {

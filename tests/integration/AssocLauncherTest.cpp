@@ -68,3 +68,20 @@ TEST_F(AssocLauncher, TheLauncherRemovesTheBlockOfAStartThatEndsWithoutReadingIt
                 QFile::link(QStringLiteral("/bin/true"), folder.program()));
     launch(paths, "its end, the start ending at once");
 }
+
+// A launcher ended while it waits takes its block along.
+TEST_F(AssocLauncher, ALauncherEndedWhileItWaitsLeavesNoBlock) {
+    const QString sleeper = folder.root() + QStringLiteral("/sleeper");  // a start that hangs
+    QFile hanging(folder.program());
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), sleeper) && hanging.remove() &&
+                hanging.open(QIODevice::WriteOnly));
+    hanging.write(("#!/bin/sh\nexec '" + sleeper.toUtf8() + "' 30\n"));
+    hanging.close();
+    ASSERT_TRUE(hanging.setPermissions(QFile::ExeOwner | QFile::ReadOwner));
+    QProcess* launcher = players.start(folder.launcher(), paths);
+    ASSERT_NE(players.adoptDetached(sleeper), 0);
+    const QString block = QStringLiteral("KestruneOpen_%1_0").arg(launcher->processId());
+    EXPECT_TRUE(QFile::exists(QStringLiteral("/dev/shm/") + block));
+    EXPECT_EQ(ProcessesUnderTest::terminate(launcher), -1);  // ended by the signal
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/") + block));
+}
