@@ -168,9 +168,12 @@ void M1::onInstanceMessage(const QString& text) {
 void M1::processCommandString(const QString& text) {
     if (text.isEmpty()) return;
     bool boolPlay = true;
-    const QStringList list = commandFileList(text, boolPlay);
+    QString ownBlock;
+    const QStringList list = commandFileList(text, boolPlay, ownBlock);
     // A file-list command that cannot be served (fields missing, size not a number, no block) adds nothing.
     if (list.size() > 1) m_objControler->BatchAddMovie(list, boolPlay);
+    // A block of a start's own goes once its files are rows: its writer learns so and need not wait longer.
+    if (!ownBlock.isEmpty()) MF::boolRemoveBlock(ownBlock);
 }
 
 void M1::placeScreenWindow() {

@@ -54,13 +54,21 @@ QStringList fileListFromBlockText(const QString& text) {
 }
 
 QStringList commandFileList(const QString& text, bool& boolPlay) {
+    QString ownBlock;
+    return commandFileList(text, boolPlay, ownBlock);
+}
+
+QStringList commandFileList(const QString& text, bool& boolPlay, QString& strOwnBlockRead) {
     boolPlay = true;
+    strOwnBlockRead.clear();
     if (text.isEmpty()) return {QString()};
     if (commandModeOf(text) == CommandMode::Single) return {QString(), text};
     FileListCommand command;
     if (!boolParseFileListCommand(text, command)) return {QString()};
     boolPlay = command.mode == CommandMode::Play;
-    return fileListFromBlockText(strReadFileListBlock(command.strBlockName, command.lngBlockSize));
+    const QString blockText = strReadFileListBlock(command.strBlockName, command.lngBlockSize);
+    if (blockText.startsWith(kOwnListMark)) strOwnBlockRead = command.strBlockName;
+    return fileListFromBlockText(blockText);
 }
 
 QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 lngBlockSize) {

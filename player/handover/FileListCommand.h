@@ -42,6 +42,10 @@ QStringList fileListFromBlockText(const QString& text);
 // The list a command line asks BatchAddMovie to add (index 0 empty) and whether to play; a list without files
 // (size 1) means nothing is to be added.
 QStringList commandFileList(const QString& text, bool& boolPlay);
+// The same, and the name of the block when it was one of a start's own (empty otherwise): the reader removes
+// such a block once it has taken its files in, which tells a writer still waiting that it was read. Other
+// blocks are their writers' to remove.
+QStringList commandFileList(const QString& text, bool& boolPlay, QString& strOwnBlockRead);
 
 // The writer's half, for whoever hands the player files.
 QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 lngBlockSize);

@@ -42,6 +42,13 @@ bool MF::boolRemoveBlock(const QString& name) {
     return boolValidName(name) && ::shm_unlink(shmName(name).constData()) == 0;
 }
 
+bool MF::boolBlockExists(const QString& name) {
+    if (!boolValidName(name)) return false;
+    const int fd = ::shm_open(shmName(name).constData(), O_RDONLY, 0);
+    if (fd >= 0) ::close(fd);
+    return fd >= 0 || errno != ENOENT;
+}
+
 int MF::OFM() {
     if (m_lngMapHandle != kNoHandle) return m_lngMapHandle;
     m_boolCreated = false;

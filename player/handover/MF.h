@@ -51,6 +51,8 @@ class MF {
 
     // Removes the block's name; mappings still open keep their memory until they end.
     static bool boolRemoveBlock(const QString& name);
+    // Whether a block of that name is there (one that cannot be opened for another reason counts as there).
+    static bool boolBlockExists(const QString& name);
     // A name shm can hold as a single component: not empty, no "/" or NUL, not "." or "..", short enough.
     static bool boolValidName(const QString& name);
 

@@ -169,10 +169,18 @@ TEST_F(FileListBlock, ThePlayerAddsTheBlocksFilesFromItsCommandLine) {
     m1.objControler()->setProcessEnder([] {});
     EXPECT_EQ(m1.objPlayList()->lngListCount(), 2);
     EXPECT_EQ(m1.controlPanel()->lvPlayList->model()->rowCount(), 2);
+    EXPECT_TRUE(blockExists(block));  // the file manager's block is its own to remove
+
+    // A block of a start's own goes once its files are rows: its writer may stop waiting.
+    const QString own = name();
+    ASSERT_TRUE(boolWriteOwnFileListBlock(own, {a}, size, error)) << error.toStdString();
+    m1.processCommandString(strFileListCommand(false, own, size));
+    EXPECT_EQ(m1.objPlayList()->lngListCount(), 3);
+    EXPECT_FALSE(blockExists(own));
 
     m1.processCommandString(QStringLiteral("DMenuF_1__/?%/") + block);  // size missing: nothing added
     m1.processCommandString(strFileListCommand(true, name(), 64));      // nobody's block: nothing added
-    EXPECT_EQ(m1.objPlayList()->lngListCount(), 2);
+    EXPECT_EQ(m1.objPlayList()->lngListCount(), 3);
 }
 
 TEST_F(FileListBlock, TheWriterToolHandsTheProgramOneArgumentAndRemovesTheBlockAfterwards) {

@@ -29,6 +29,12 @@ QString playerLibrary() {
 QString sarnwick() {
     return QStringLiteral(KESTRUNE_SARNWICK);
 }
+QString tolvane() {
+    return QStringLiteral(KESTRUNE_TOLVANE);
+}
+QString launcher() {
+    return QStringLiteral(KESTRUNE_OPEN);
+}
 QString engineProbe() {
     return QStringLiteral(KESTRUNE_ENGINE_PROBE);
 }

@@ -16,6 +16,9 @@ QString engineApiLibrary();
 QString playerLibrary();
 QString engineProbe();
 QString writeFileList();
+// The association tool, and the association launcher.
+QString tolvane();
+QString launcher();
 // The text saver program, in the program folder's saver folder.
 QString sarnwick();
 }  // namespace built

@@ -16,6 +16,13 @@ class ProcessesUnderTest {
     // Sends SIGTERM and answers the exit status.
     static int terminate(QProcess* process);
 
+    // A process of that program that another process started detached (it is no child of the test): its
+    // id once one runs, 0 when none does within the time. Killed when this object goes, if still running.
+    qint64 adoptDetached(const QString& program, int timeoutMs = 20000);
+    // Sends SIGTERM to an adopted process; true when it has ended within the time.
+    static bool terminateDetached(qint64 pid, int timeoutMs = 20000);
+
   private:
     std::vector<std::unique_ptr<QProcess>> m_processes;
+    std::vector<qint64> m_detached;
 };

@@ -28,6 +28,12 @@ bool ProgramFolder::installProgram() {
     return copied && QFile::setPermissions(program(), QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
 }
 
+bool ProgramFolder::installLauncher() {
+    return QDir().mkpath(root() + QStringLiteral("/FileAssocia")) &&
+           QFile::copy(built::launcher(), launcher()) &&
+           QFile::setPermissions(launcher(), QFile::ExeOwner | QFile::ReadOwner);
+}
+
 void ProgramFolder::seed(const QStringList& files, const std::function<void(SysConfig&)>& settings) {
     QString error;
     ASSERT_TRUE(settingsdb::boolCreateIfMissing(m_path, error)) << error.toStdString();

@@ -35,6 +35,9 @@ class ProgramFolder {
 
     // Copies the built player in; false (and a test failure) when it cannot.
     bool installProgram();
+    // Copies the built association launcher into "FileAssocia" beside the program folder.
+    bool installLauncher();
+    QString launcher() const { return root() + QStringLiteral("/FileAssocia/kestrune-open"); }
     // A new settings database holding these files, the first as play item, and the settings as `settings`
     // leaves them (from the defaults, with the play list kept).
     void seed(const QStringList& files, const std::function<void(SysConfig&)>& settings);

@@ -1,0 +1,5 @@
+#include "TolvaneMain.h"
+
+int main(int argc, char* argv[]) {
+    return tolvaneMain(argc, argv);
+}
