@@ -6,14 +6,14 @@
 
 #include "assoc/KeyTreeStore.h"
 #include "assoc/RegistryStores.h"
+#include "support/TempXdgHome.h"
 
 // A program folder "Kestrune" with a settings database of the built-in schema and its media types, and
-// "FileAssocia" beside it. While the object lives the desktop's folders (XDG_CONFIG_HOME, XDG_DATA_HOME)
-// point into it, for this process and the programs it starts.
+// "FileAssocia" beside it. While the object lives the desktop's folders are temporary ones of its own
+// (TempXdgHome), for this process and the programs it starts.
 class AssocFolder {
   public:
     AssocFolder();
-    ~AssocFolder();
     QString root() const { return m_dir.path(); }
     QString programFolder() const { return root() + QStringLiteral("/Kestrune"); }
     QString databasePath() const { return programFolder() + QStringLiteral("/SysConfig"); }
@@ -22,8 +22,9 @@ class AssocFolder {
     bool installTolvane();
     // Every file under the desktop's two folders, with its bytes.
     QMap<QString, QByteArray> desktopFiles() const;
+    const TempXdgHome& desktop() const { return m_desktop; }
 
   private:
     QTemporaryDir m_dir;
-    std::optional<QByteArray> m_previous[2];
+    TempXdgHome m_desktop;
 };
