@@ -40,14 +40,15 @@ CREATE TABLE file_association (
 );
 
 -- The media file types the player can take over: one row per extension of the open-file dialog's media
--- filter (images, Windows shortcuts and the generic ".dat" left out), the player's desktop entry, and two
+-- filter (images, Windows shortcuts and the generic ".dat" left out) and of the formats common on Linux
+-- desktops today (MPEG-4, Matroska, WebM, Ogg, FLAC, Opus), the player's desktop entry, and two
 -- players common on Linux desktops to hand an extension to when no previous owner is known.
 INSERT INTO file_association_config VALUES
     ('kestrune-open', 'kestrune.png', '{6F3A2C1E-8B4D-4E7A-9C15-2D7B0E9F4A63}', 'KestruneMenu');
 
 INSERT INTO file_association (app_association, description_info, app_id, old_app_id, default_app_id_1,
     default_app_id_2) VALUES
-    ('.acp', '音频', 'kestrune-brandock', '', 'vlc', 'mpv'),
+('.acp', '音频', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.aif', 'AIFF文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.aifc', 'AIFF文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.aiff', 'AIFF文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
@@ -55,21 +56,29 @@ INSERT INTO file_association (app_association, description_info, app_id, old_app
     ('.asx', 'Windows 媒体', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.au', 'AU文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.avi', 'AVI文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.flac', 'FLAC文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.m1v', 'MPEG文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.m4a', '音频', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.m4p', '音频', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.m4v', 'MPEG-4文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mid', 'MIDI文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.midi', 'MIDI文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.mkv', 'Matroska文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mov', 'QuickTime文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mp', '音频', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mp1', '音频', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mp2', 'MPEG文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mp3', 'MPEG文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.mp4', 'MPEG-4文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mpa', 'MPEG文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mpe', 'MPEG文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mpeg', 'MPEG文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mpg', 'MPEG文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.mpga', '音频', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.oga', 'Ogg文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.ogg', 'Ogg文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.ogv', 'Ogg文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.opus', 'Opus文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.qt', 'QuickTime文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.ra', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.ram', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
@@ -91,6 +100,7 @@ INSERT INTO file_association (app_association, description_info, app_id, old_app
     ('.snd', 'AU文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.wav', 'Wave文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.wax', 'Windows 媒体', 'kestrune-brandock', '', 'vlc', 'mpv'),
+    ('.webm', 'WebM文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.wm', 'Windows Media文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.wma', 'Windows Media文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.wmd', 'Windows Media文件', 'kestrune-brandock', '', 'vlc', 'mpv'),

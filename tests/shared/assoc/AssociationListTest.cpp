@@ -55,24 +55,24 @@ const QString kApproval = QStringLiteral(
 TEST_F(AssociationList, TheShippedRowsLoadSortedWithTheSharedValues) {
     db.exec(QStringLiteral("insert into file_association (app_association, app_id) values ('.aaa', 'x')"));
     FileAsocaList list = loaded();
-    ASSERT_EQ(list.lngGetListCount(), 51);
+    ASSERT_EQ(list.lngGetListCount(), 60);
     EXPECT_EQ(list.objGetAFileAsocaObjByIndex(0), nullptr);
-    EXPECT_EQ(list.objGetAFileAsocaObjByIndex(52), nullptr);
+    EXPECT_EQ(list.objGetAFileAsocaObjByIndex(61), nullptr);
     EXPECT_EQ(list.objGetAFileAsocaObjByIndex(1)->strAppAsocaKeyName(), QStringLiteral(".aaa"));
     EXPECT_EQ(list.objGetAFileAsocaObjByIndex(1)->strDescriptionInfo(), QString());  // NULL reads as ""
     for (long i = 2; i <= list.lngGetListCount(); ++i)
         EXPECT_LT(list.objGetAFileAsocaObjByIndex(i - 1)->strAppAsocaKeyName(),
                   list.objGetAFileAsocaObjByIndex(i)->strAppAsocaKeyName());
-    const FileAsoca* mp4 = nullptr;
+    const FileAsoca* mp3 = nullptr;
     for (long i = 1; i <= list.lngGetListCount(); ++i)
         if (list.objGetAFileAsocaObjByIndex(i)->strAppAsocaKeyName() == QLatin1String(".mp3"))
-            mp4 = list.objGetAFileAsocaObjByIndex(i);
-    ASSERT_NE(mp4, nullptr);
+            mp3 = list.objGetAFileAsocaObjByIndex(i);
+    ASSERT_NE(mp3, nullptr);
     const QString assocFolder = QFileInfo(db.folder()).absolutePath() + QStringLiteral("/FileAssocia");
-    EXPECT_EQ(mp4->strMainAppFilePath(), assocFolder + QStringLiteral("/kestrune-open"));
-    EXPECT_EQ(mp4->strDefaultIcoFilePath(), assocFolder + QStringLiteral("/kestrune.png"));
-    EXPECT_EQ(mp4->strDescriptionInfo(), QStringLiteral("MPEG文件"));
-    EXPECT_EQ(mp4->strDefaultAppIdKeyName1(), QStringLiteral("vlc"));
+    EXPECT_EQ(mp3->strMainAppFilePath(), assocFolder + QStringLiteral("/kestrune-open"));
+    EXPECT_EQ(mp3->strDefaultIcoFilePath(), assocFolder + QStringLiteral("/kestrune.png"));
+    EXPECT_EQ(mp3->strDescriptionInfo(), QStringLiteral("MPEG文件"));
+    EXPECT_EQ(mp3->strDefaultAppIdKeyName1(), QStringLiteral("vlc"));
 }
 
 TEST_F(AssociationList, EmptySharedValuesAndAnEmptyTable) {
