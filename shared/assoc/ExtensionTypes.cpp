@@ -85,10 +85,15 @@ QStringList knownTypes(const QString& extension) {
     return types;
 }
 
+// The table's type under the name the MIME database gives it: several of them are aliases there
+// (video/x-ms-wm of application/vnd.ms-asf), and a package that claims a glob for an alias is read back
+// under the canonical name, so every program must use that name from the start.
 QString tableType(const QString& extension) {
-    for (const TableRow& row : kTable)
-        if (extension.compare(QLatin1String(row.extension), Qt::CaseInsensitive) == 0)
-            return QLatin1String(row.type);
+    for (const TableRow& row : kTable) {
+        if (extension.compare(QLatin1String(row.extension), Qt::CaseInsensitive) != 0) continue;
+        const QMimeType known = QMimeDatabase().mimeTypeForName(QLatin1String(row.type));
+        return known.isValid() ? known.name() : QString::fromLatin1(row.type);
+    }
     return {};
 }
 

@@ -236,44 +236,60 @@ bool XdgStore::saveUserList(const MimeAppsList& list, const QByteArray& before, 
     return after == before || saveFile(m_locations.userMimeAppsList(), after, error);
 }
 
-// As GLib answers: the first installed application of the type's [Default Applications] lists, else of its
-// [Added Associations] lists, else of the applications folders' mimeinfo.cache (the desktop database), in
-// the order of precedence and leaving out [Removed Associations].
+// As GLib answers for one type: the first installed application of the type's [Default Applications]
+// lists, else of its [Added Associations] lists, else of the applications folders' mimeinfo.cache (the
+// desktop database), in the order of precedence and leaving out [Removed Associations].
+std::optional<XdgStore::Entry> XdgStore::defaultEntryOf(const QString& type,
+                                                        const std::vector<MimeAppsList>& lists) const {
+    QStringList removed;
+    for (const MimeAppsList& list : lists) removed += list.list(QStringLiteral("Removed Associations"), type);
+    std::optional<Entry> found;
+    const auto firstInstalled = [&](const QStringList& items, bool honourRemoved) {
+        for (const QString& item : items) {
+            if (honourRemoved && removed.contains(item, Qt::CaseInsensitive)) continue;
+            found = findEntry(idOfItem(item));
+            if (found && !found->hidden) return true;
+        }
+        found.reset();
+        return false;
+    };
+    for (const MimeAppsList& list : lists)
+        if (firstInstalled(list.list(QLatin1String(kDefaults), type), false)) return found;
+    for (const MimeAppsList& list : lists)
+        if (firstInstalled(list.list(QStringLiteral("Added Associations"), type), true)) return found;
+    for (const QString& folder : m_locations.applicationFolders()) {
+        const QString cache = folder + QStringLiteral("/mimeinfo.cache");
+        if (QFileInfo(cache).isFile() &&
+            firstInstalled(MimeAppsList::parse(readSmallFile(cache)).list(QStringLiteral("MIME Cache"), type),
+                           true))
+            return found;
+    }
+    return std::nullopt;
+}
+
+// The default application of the extension's first type. Extensions share types (".oga" and ".ogg" both
+// are audio/ogg), so one handed back can leave another's other types with the player: an extension counts
+// as the player's while any of its types still opens with one of the player's own entries, so that handing
+// it back reaches every one of them.
 bool XdgStore::readExtension(const QString& extension, QString& value, QString& error) const {
     const QStringList types = extension_types::typesOf(extension);
     if (types.isEmpty()) {
         error = QStringLiteral("no MIME type is known for %1").arg(extension);
         return false;
     }
-    const QString& type = types.first();
     std::vector<MimeAppsList> lists;
     for (const QString& file : m_locations.mimeAppsLists())
         if (QFileInfo(file).isFile()) lists.push_back(MimeAppsList::parse(readSmallFile(file)));
-    QStringList removed;
-    for (const MimeAppsList& list : lists) removed += list.list(QStringLiteral("Removed Associations"), type);
-    const auto firstInstalled = [&](const QStringList& items, bool honourRemoved) {
-        for (const QString& item : items) {
-            if (honourRemoved && removed.contains(item, Qt::CaseInsensitive)) continue;
-            const auto entry = findEntry(idOfItem(item));
-            if (entry && !entry->hidden) {
-                value = entry->id;
-                return true;
-            }
-        }
-        return false;
-    };
-    for (const MimeAppsList& list : lists)
-        if (firstInstalled(list.list(QLatin1String(kDefaults), type), false)) return true;
-    for (const MimeAppsList& list : lists)
-        if (firstInstalled(list.list(QStringLiteral("Added Associations"), type), true)) return true;
-    for (const QString& folder : m_locations.applicationFolders()) {
-        const QString cache = folder + QStringLiteral("/mimeinfo.cache");
-        if (QFileInfo(cache).isFile() &&
-            firstInstalled(MimeAppsList::parse(readSmallFile(cache)).list(QStringLiteral("MIME Cache"), type),
-                           true))
-            return true;
+    std::optional<Entry> first = defaultEntryOf(types.first(), lists);
+    for (qsizetype i = 1; i < types.size() && !(first && first->own); ++i) {
+        const std::optional<Entry> other = defaultEntryOf(types.at(i), lists);
+        if (other && other->own) first = other;
     }
-    error = QStringLiteral("no application opens %1 (%2)").arg(extension, type);
+    if (first) {
+        value = first->id;
+        return true;
+    }
+    error = QStringLiteral("no application opens %1 (%2)").arg(extension, types.first());
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "KeyTreeStore.h"
 #include "MimeAppsList.h"
@@ -61,6 +62,7 @@ class XdgStore : public RegistryStore {
   private:
     struct Entry;
     std::optional<Entry> findEntry(const QString& id) const;
+    std::optional<Entry> defaultEntryOf(const QString& type, const std::vector<MimeAppsList>& lists) const;
     bool readExtension(const QString& extension, QString& value, QString& error) const;
     bool writeExtension(const QString& extension, const QString& value, bool removing, QString& error);
     bool readEntryKey(const RegistryPath& path, QString& value, QString& error) const;

@@ -15,7 +15,9 @@ QStringList ProgramFolder::Stored::paths() const {
     return result;
 }
 
-ProgramFolder::ProgramFolder() : m_path(m_dir.path() + QStringLiteral("/Kestrune")) {
+ProgramFolder::ProgramFolder(const QString& parentName)
+    : m_root(parentName.isEmpty() ? m_dir.path() : m_dir.path() + QLatin1Char('/') + parentName),
+      m_path(m_root + QStringLiteral("/Kestrune")) {
     EXPECT_TRUE(m_dir.isValid() && QDir().mkpath(m_path));
     EXPECT_TRUE(QFile::link(built::engineFolder(), m_path + QStringLiteral("/engines")));
 }
@@ -32,6 +34,11 @@ bool ProgramFolder::installLauncher() {
     return QDir().mkpath(root() + QStringLiteral("/FileAssocia")) &&
            QFile::copy(built::launcher(), launcher()) &&
            QFile::setPermissions(launcher(), QFile::ExeOwner | QFile::ReadOwner);
+}
+
+bool ProgramFolder::installTolvane() {
+    return QFile::copy(built::tolvane(), tolvane()) &&
+           QFile::setPermissions(tolvane(), QFile::ExeOwner | QFile::ReadOwner);
 }
 
 void ProgramFolder::seed(const QStringList& files, const std::function<void(SysConfig&)>& settings) {

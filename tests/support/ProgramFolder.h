@@ -26,9 +26,11 @@ class ProgramFolder {
         }
     };
 
-    ProgramFolder();
-    // The temporary folder that holds the program folder, for the test's other files.
-    QString root() const { return m_dir.path(); }
+    // parentName: a folder of that name in the temporary folder holds the program folders, as a user's
+    // installation folder with blanks or quotes in its name would.
+    explicit ProgramFolder(const QString& parentName = {});
+    // The folder that holds the program folder, for the test's other files.
+    QString root() const { return m_root; }
     QString path() const { return m_path; }
     QString databasePath() const { return m_path + QStringLiteral("/SysConfig"); }
     QString program() const { return m_path + QStringLiteral("/brandock"); }
@@ -37,6 +39,9 @@ class ProgramFolder {
     bool installProgram();
     // Copies the built association launcher into "FileAssocia" beside the program folder.
     bool installLauncher();
+    // Copies the built association tool into the program folder.
+    bool installTolvane();
+    QString tolvane() const { return m_path + QStringLiteral("/tolvane"); }
     QString launcher() const { return root() + QStringLiteral("/FileAssocia/kestrune-open"); }
     // A new settings database holding these files, the first as play item, and the settings as `settings`
     // leaves them (from the defaults, with the play list kept).
@@ -45,6 +50,7 @@ class ProgramFolder {
 
   private:
     QTemporaryDir m_dir;
+    QString m_root;
     QString m_path;
 };
 

@@ -17,11 +17,9 @@ bool installed(const char* program) {
     return !QStandardPaths::findExecutable(QLatin1String(program)).isEmpty();
 }
 
-namespace {
 bool xdotool(const QStringList& arguments) {
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
-}  // namespace
 
 // xdotool's own --sync waits for a motion that never comes when the pointer is already there.
 bool movePointer(QPoint global) {

@@ -8,6 +8,8 @@
 namespace xtools {
 // Whether a program is on the PATH: the tests that need it skip without it.
 bool installed(const char* program);
+// Runs xdotool with these arguments (keys, typing, focus); whether it succeeded.
+bool xdotool(const QStringList& arguments);
 // Moves the pointer to a point of the screen as a user would, and waits until it is there.
 bool movePointer(QPoint global);
 // Clicks at a point of the screen as a user would, once the pointer is there: xdotool's button number (3 is
