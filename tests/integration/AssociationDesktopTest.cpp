@@ -27,7 +27,8 @@ const QString kOurs = QStringLiteral("kestrune-brandock.desktop");
 class AssociationDesktop : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(xtools::installed("xdotool") && xtools::installed("xdg-mime") && xtools::installed("gio"));
+        ASSERT_TRUE(xtools::installed("xdotool") && xtools::installed("xdg-mime") &&
+                    xtools::installed("gio"));
         ASSERT_TRUE(folder.installProgram() && folder.installTolvane() && folder.installLauncher());
         desktop.installApplication(QStringLiteral("vlc"), {"video/mp4", "audio/mpeg"});
         desktop.writeFile(desktop.userMimeApps(), kUserFile);
@@ -51,10 +52,13 @@ class AssociationDesktop : public ::testing::Test {
         if (inWindow) {
             QList<WId> windows;
             EXPECT_TRUE(QTest::qWaitFor(
-                [&] { return !(windows = xtools::visibleWindows(QStringLiteral("^文件关联设置$"))).isEmpty(); },
+                [&] {
+                    return !(windows = xtools::visibleWindows(QStringLiteral("^文件关联设置$"))).isEmpty();
+                },
                 20000));
             // Loading takes every type nobody owns: the window is ready once the list shows them.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return xdgDefault(QStringLiteral("audio/x-wav")) == kOurs; }, 20000));
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return xdgDefault(QStringLiteral("audio/x-wav")) == kOurs; }, 20000));
             QTest::qWait(500);
             if (!windows.isEmpty()) inWindow(windows.first());
         }
@@ -87,16 +91,19 @@ TEST_F(AssociationDesktop, TheUsersChoiceOpensFilesInThePlayerAndRemovalGivesEve
                       }),
               0);
     EXPECT_EQ(owner(QStringLiteral("video/mp4")), kOurs);
-    EXPECT_EQ(owner(QStringLiteral("audio/mpeg")), QStringLiteral("vlc.desktop"));  // owned before, not chosen
+    EXPECT_EQ(owner(QStringLiteral("audio/mpeg")),
+              QStringLiteral("vlc.desktop"));  // owned before, not chosen
     EXPECT_EQ(owner(QStringLiteral("audio/x-wav")), QStringLiteral("vlc.desktop"));
     EXPECT_EQ(owner(QStringLiteral("video/x-matroska")), kOurs);
-    EXPECT_EQ(desktop.run(QStringLiteral("desktop-file-validate"), {desktop.userEntry(QStringLiteral("kestrune-brandock"))}),
+    EXPECT_EQ(desktop.run(QStringLiteral("desktop-file-validate"),
+                          {desktop.userEntry(QStringLiteral("kestrune-brandock"))}),
               0);
 
     // Opened as a file manager opens it: the desktop entry runs the launcher, which starts the player.
     const QString clip = folder.root() + QStringLiteral("/clip 'one' $HOME.mp4");
     ASSERT_TRUE(QFile::copy(built::media("clip.mp4"), clip));
-    EXPECT_EQ(ProcessesUnderTest::waitForExit(processes.start(QStringLiteral("gio"), {QStringLiteral("open"), clip})),
+    EXPECT_EQ(ProcessesUnderTest::waitForExit(
+                  processes.start(QStringLiteral("gio"), {QStringLiteral("open"), clip})),
               0);
     const qint64 player = processes.adoptDetached(folder.program());
     ASSERT_NE(player, 0);
