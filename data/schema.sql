@@ -39,10 +39,11 @@ CREATE TABLE file_association (
     default_app_id_2 TEXT
 );
 
--- The media file types the player can take over: one row per extension of the open-file dialog's media
--- filter (images, Windows shortcuts and the generic ".dat" left out) and of the formats common on Linux
--- desktops today (MPEG-4, Matroska, WebM, Ogg, FLAC, Opus), the player's desktop entry, and two
--- players common on Linux desktops to hand an extension to when no previous owner is known.
+-- The media file types the player can take over: one row per audio and video extension of the open-file
+-- dialog's media filter, and the formats common on Linux desktops today (MPEG-4, Matroska, WebM, Ogg, FLAC,
+-- Opus), each with the player's desktop entry and two players common on Linux desktops to hand it to when
+-- no previous owner is known. Left out: pictures, Windows shortcuts, the generic ".dat", and the Real and
+-- SMIL text, picture and subtitle types, which Linux desktops file as text, images or subtitles.
 INSERT INTO file_association_config VALUES
     ('kestrune-open', 'kestrune.png', '{6F3A2C1E-8B4D-4E7A-9C15-2D7B0E9F4A63}', 'KestruneMenu');
 
@@ -90,12 +91,8 @@ INSERT INTO file_association (app_association, description_info, app_id, old_app
     ('.rms', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.rmvb', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.rmx', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
-    ('.rp', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
-    ('.rt', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
-    ('.rtx', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.rv', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.rvx', 'Real文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
-    ('.smi', 'SMIL文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.smil', 'SMIL文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.snd', 'AU文件', 'kestrune-brandock', '', 'vlc', 'mpv'),
     ('.wav', 'Wave文件', 'kestrune-brandock', '', 'vlc', 'mpv'),

@@ -55,9 +55,9 @@ const QString kApproval = QStringLiteral(
 TEST_F(AssociationList, TheShippedRowsLoadSortedWithTheSharedValues) {
     db.exec(QStringLiteral("insert into file_association (app_association, app_id) values ('.aaa', 'x')"));
     FileAsocaList list = loaded();
-    ASSERT_EQ(list.lngGetListCount(), 60);
+    ASSERT_EQ(list.lngGetListCount(), 56);
     EXPECT_EQ(list.objGetAFileAsocaObjByIndex(0), nullptr);
-    EXPECT_EQ(list.objGetAFileAsocaObjByIndex(61), nullptr);
+    EXPECT_EQ(list.objGetAFileAsocaObjByIndex(57), nullptr);
     EXPECT_EQ(list.objGetAFileAsocaObjByIndex(1)->strAppAsocaKeyName(), QStringLiteral(".aaa"));
     EXPECT_EQ(list.objGetAFileAsocaObjByIndex(1)->strDescriptionInfo(), QString());  // NULL reads as ""
     for (long i = 2; i <= list.lngGetListCount(); ++i)

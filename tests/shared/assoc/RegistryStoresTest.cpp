@@ -178,7 +178,7 @@ TYPED_TEST(RegistryStoresTest, ListRegistersAndRemovesEverything) {
         return made;
     };
     auto installed = list();
-    ASSERT_EQ(installed->lngGetListCount(), 59);
+    ASSERT_EQ(installed->lngGetListCount(), 55);
     installed->InitializeRegistry();
     EXPECT_EQ(this->read(approval), QStringLiteral("KestruneMenu"));
     EXPECT_EQ(this->read(QStringLiteral("HKCR\\.wma\\")), kOwnId);
