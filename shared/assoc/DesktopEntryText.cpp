@@ -104,7 +104,24 @@ QStringList splitList(const QString& raw) {
     return items;
 }
 
+namespace {
+// The characters the Desktop Entry rules reserve: an argument holding one must be quoted.
+bool needsQuotes(const QString& argument) {
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    for (const QChar c : argument)
+        if (reserved.contains(c)) return true;
+    return argument.isEmpty();
+}
+}  // namespace
+
 QString execValue(const QString& program, const QString& arguments) {
+    // A plain path goes unquoted: the desktop's simpler openers (xdg-open without a desktop environment)
+    // take the first word of Exec= as it stands.
+    if (!needsQuotes(program)) {
+        QString plain = program;
+        plain.replace(QLatin1Char('%'), QLatin1String("%%"));
+        return escapeValue(arguments.isEmpty() ? plain : plain + QLatin1Char(' ') + arguments);
+    }
     QString quoted = QStringLiteral("\"");
     for (const QChar c : program) {
         if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))

@@ -24,8 +24,8 @@ QString escapeValue(const QString& value);
 QStringList splitList(const QString& raw);
 
 // The Exec= text (escaped as a value) that starts `program`, then `arguments` as written (for instance
-// "%F" or "--add %F"): the program always quoted, with """, "`", "$" and "\" escaped inside the quotes and
-// "%" doubled.
+// "%F" or "--add %F"): the program quoted when it holds a reserved character, with """, "`", "$" and "\"
+// escaped inside the quotes, and "%" doubled.
 QString execValue(const QString& program, const QString& arguments);
 // The program of an Exec= value (the raw text as stored): the first word with quoting, escapes and "%%"
 // undone. False for a value that does not start with a word or has an unterminated quote.
