@@ -343,7 +343,23 @@ void Controler::showMainFace() {
     resetMainFrmPosiByMousePosi();
 }
 
-void Controler::showConfigFace() {}
+void Controler::showConfigFace() {
+    if (m_boolShuttingDown || !m_configFaceShower) return;
+    RunParameter record;
+    record.boolPlayNextOnErr = m_objSysConfig->boolPlayNextOnErr();
+    record.boolPopuMainFaceForErr = m_objSysConfig->boolPopuMainFaceForErr();
+    record.boolSavePlayList = m_objSysConfig->boolSavePlayList();
+    record.boolScreenSaver = m_objSysConfig->boolScreenSaver();
+    record.lngSSDelayMinute = m_objSysConfig->lngSSDelayMinute();
+    record.strScrSavProcName = m_objSysConfig->strScrSavProcName();
+    if (m_objScreenSaverCtrl) {
+        m_objScreenSaverCtrl->getScrSaverProcNameList();
+        for (std::int32_t i = 1; i <= m_objScreenSaverCtrl->lngGetScrSavPrcNameLstItmCount(); ++i) {
+            record.colScrSavProcNames << m_objScreenSaverCtrl->strGetScrSavPrcNameByIndex(i);
+        }
+    }
+    m_configFaceShower(record);
+}
 
 void Controler::resetMainFrmPosiByMousePosi() {
     if (!m_frmMain) return;

@@ -31,6 +31,9 @@ class Controler : public QObject {
     enum class ExitCause { UserChoice, SessionEnd };
     // Shows the user a note without waiting for it; closed runs once the user has closed it.
     using NoteShower = std::function<void(const QString& note, std::function<void()> closed)>;
+    // Shows the settings dialog modal over the control panel with the record filled in, and returns once
+    // the dialog has closed; a save has then gone through saveRunPram.
+    using ConfigFaceShower = std::function<void(RunParameter& runParameter)>;
 
     explicit Controler(QObject* parent = nullptr);
     ~Controler() override;
@@ -57,6 +60,7 @@ class Controler : public QObject {
     bool boolShuttingDown() const { return m_boolShuttingDown; }
     void setProcessEnder(std::function<void()> ender) { m_processEnder = std::move(ender); }
     void setNoteShower(NoteShower shower) { m_noteShower = std::move(shower); }
+    void setConfigFaceShower(ConfigFaceShower shower) { m_configFaceShower = std::move(shower); }
 
     // Transport.
     bool play();
@@ -101,7 +105,8 @@ class Controler : public QObject {
 
     // Windows.
     void showMainFace();
-    // The settings dialog; until it exists, nothing opens.
+    // The settings dialog, with the run configuration and the saver programs of the saver folder as they
+    // are now; nothing opens while the player shuts down or before the windows are wired.
     void showConfigFace();
     void resetMainFrmPosiByMousePosi();
     void saveRunPram(const RunParameter& runParameter);
@@ -166,6 +171,7 @@ class Controler : public QObject {
     PlayList* m_objPlayList = nullptr;
     std::function<void()> m_processEnder;
     NoteShower m_noteShower;
+    ConfigFaceShower m_configFaceShower;
     ExitCause m_exitCause = ExitCause::UserChoice;
     bool m_boolShuttingDown = false;
     bool m_boolExitNoteUp = false;
