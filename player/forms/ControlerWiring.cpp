@@ -1,10 +1,14 @@
 #include "ControlerWiring.h"
 
+#include <QFileInfo>
+
 #include "control/Controler.h"
 #include "frmHide.h"
 #include "frmMain.h"
 #include "frmMsgBox.h"
 #include "frmScreen.h"
+#include "frmSysConfig.h"
+#include "model/SysConfig.h"
 
 void wireControler(Controler& controler, frmHide* trayWindow, frmMain* panel, frmScreen* screen,
                    PlayList* playList) {
@@ -13,6 +17,14 @@ void wireControler(Controler& controler, frmHide* trayWindow, frmMain* panel, fr
     controler.setNoteShower([&controler](const QString& note, std::function<void()> closed) {
         QObject::connect(frmMsgBox::openNote(nullptr, note), &QDialog::finished, &controler,
                          [closed = std::move(closed)] { closed(); });
+    });
+    controler.setConfigFaceShower([&controler, panel](RunParameter& runParameter) {
+        frmSysConfig dialog(&controler, panel);
+        // The association tables live in the settings database, in the program folder.
+        dialog.strAssocProgramFolder = QFileInfo(controler.objSysConfig()->strDBFilePath()).absolutePath();
+        dialog.objRunParameter = &runParameter;
+        dialog.setFaceItemByData();
+        dialog.exec();
     });
     if (trayWindow) trayWindow->setMainFace(panel);
     if (!screen) return;

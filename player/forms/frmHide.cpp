@@ -71,7 +71,6 @@ void frmHide::buildTrayMenu() {
     mnuTrayMenu->setDefaultAction(mnuShowMainFace);
     mnuLine1 = mnuTrayMenu->addSeparator();
     mnuConfig = mnuTrayMenu->addAction(QStringLiteral("设置"), this, &frmHide::mnuConfig_Click);
-    mnuConfig->setEnabled(false);  // the settings dialog is not built yet
     mnuLine2 = mnuTrayMenu->addSeparator();
     mnuFAQ = mnuTrayMenu->addAction(QStringLiteral("使用手册"), this, &frmHide::mnuFAQ_Click);
     mnuAbout = mnuTrayMenu->addAction(QStringLiteral("关于"), this, &frmHide::mnuAbout_Click);

@@ -82,6 +82,9 @@ void frmMain::wireControls() {
 
     connect(mnuExit, &QAction::triggered, this, [this] { confirmExit(this, m_controler); });
     connect(mnuExit2, &QAction::triggered, this, [this] { confirmExit(this, m_controler); });
+    connect(mnuConfig, &QAction::triggered, this, [this] {
+        if (m_controler) m_controler->showConfigFace();
+    });
     connect(mnuFAQ, &QAction::triggered, this, &frmMain::mnuFAQ_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 

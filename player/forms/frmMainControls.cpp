@@ -220,7 +220,6 @@ void frmMain::buildMenus() {
     mnuLine1 = mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("退出"));
     mnuConfig = mnuBar->addAction(QStringLiteral("设置"));
-    mnuConfig->setEnabled(false);  // the settings dialog is not built yet
     mnuHelp = mnuBar->addMenu(QStringLiteral("帮助"));
     mnuFAQ = mnuHelp->addAction(QStringLiteral("使用手册"));
     mnuAbout = mnuHelp->addAction(QStringLiteral("关于"));
