@@ -2,12 +2,16 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 #include <QUrl>
 
 #include "forms/M1Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMsgBox.h"
+#include "forms/frmSysConfig.h"
 #include "support/PanelHarness.h"
+#include "support/TempXdgHome.h"
 
 // Catches what would open in the user's browser or mail program.
 class UrlRecorder : public QObject {
@@ -81,6 +85,26 @@ TEST_F(PanelDialogs, TheAboutBoxAndTheManualOpenInTheUsersPrograms) {
     EXPECT_EQ(recorder.opened[2],
               QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/Help/FunctionIntroduce.htm"));
     EXPECT_TRUE(panel->mnuConfig->isEnabled());
+}
+
+// The settings dialog's help opens the manual at the section of the tab in front.
+TEST_F(PanelDialogs, SettingsHelpOpensTheSectionOfTheTab) {
+    TempXdgHome desktop;
+    UrlRecorder recorder;
+    onNextModal<frmSysConfig>([](frmSysConfig* dialog) {
+        dialog->cmdHelp->click();
+        dialog->sstTab->setCurrentIndex(1);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->cmdCancel->isEnabled(), 20000);
+        dialog->cmdHelp->click();
+        dialog->cmdCancel->click();
+    });
+    panel->mnuConfig->trigger();
+    QUrl manual = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/Help/FunctionIntroduce.htm");
+    ASSERT_EQ(recorder.opened.size(), 2);
+    manual.setFragment(QStringLiteral("Item3"));
+    EXPECT_EQ(recorder.opened[0], manual);
+    manual.setFragment(QStringLiteral("Item10"));
+    EXPECT_EQ(recorder.opened[1], manual);
 }
 
 #include "PanelDialogsTest.moc"

@@ -1,11 +1,13 @@
 // The tray window headless: its menu, the clicks on its icon, its icon on the player's dialogs. The
 // notification area itself is tested under Xvfb with a real tray host.
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
 
 #include "forms/frmAbout.h"
 #include "forms/frmMsgBox.h"
+#include "forms/frmSysConfig.h"
 #include "support/PanelHarness.h"
 
 namespace {
@@ -68,4 +70,19 @@ TEST_F(TrayWindow, TheAboutBoxAndTheMessageBoxShowTheTrayIcon) {
     EXPECT_EQ(aboutPicture, trayPicture);
     EXPECT_EQ(picture(frmMsgBox(panel.get()).windowIcon()), trayPicture);
     EXPECT_NE(picture(tray->picTrayIco_2000), trayPicture);
+}
+
+TEST_F(TrayWindow, SettingsOpenWithTheTrayIconAndCancelChangesNothing) {
+    config()->setBoolSavePlayList(true);
+    QImage settingsPicture;
+    onNextModal<frmSysConfig>([&](frmSysConfig* dialog) {
+        settingsPicture = picture(dialog->windowIcon());
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("运行参数设置"));
+        EXPECT_TRUE(dialog->chkSavePlayList->isChecked());
+        dialog->chkSavePlayList->click();
+        dialog->cmdCancel->click();
+    });
+    tray->mnuConfig->trigger();
+    EXPECT_EQ(settingsPicture, picture(tray->picTrayIco_XP));
+    EXPECT_TRUE(config()->boolSavePlayList());
 }
