@@ -161,6 +161,10 @@ void frmSysConfig::showEvent(QShowEvent* event) {
     unsetCursor();
 }
 
+void frmSysConfig::reject() {
+    if (!picNote1->isVisible()) QDialog::reject();
+}
+
 void frmSysConfig::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const QSize note(width() * 2 / 3, height() / 5);

@@ -67,6 +67,10 @@ class frmSysConfig : public QDialog {
     QTimer timGetAssociaInfoFromReg;
     QTimer timSaveAssociaInfoToRegAndDb;
 
+  public slots:
+    // Closing (the window's close button, Escape) waits while the associations are being read or written.
+    void reject() override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

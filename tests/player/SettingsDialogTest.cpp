@@ -11,6 +11,7 @@
 #include "saverctl/ScreenSaverCtrl.h"
 #include "support/AssocFolder.h"
 #include "support/PanelHarness.h"
+#include "support/SaverFolder.h"
 
 class SettingsDialog : public PanelFixture {
   protected:
@@ -29,12 +30,7 @@ class SettingsDialog : public PanelFixture {
         return stored.lngSSDelayMinute();
     }
     void addSaverProgram(const QString& name) const {
-        QFile program(db.folder() + QStringLiteral("/SSP/") + name);
-        ASSERT_TRUE(QDir().mkpath(db.folder() + QStringLiteral("/SSP")));
-        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
-        program.write("#!/bin/sh\n");
-        program.close();
-        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        addStandInSaverProgram(db.folder() + QStringLiteral("/SSP"), name);
     }
 };
 
@@ -148,6 +144,7 @@ TEST_F(SettingsAssociations, AdministratorChecksEveryTypeAndSaves) {
     dialog->cmdSave->click();
     EXPECT_TRUE(dialog->picNote1->isVisible());
     EXPECT_EQ(dialog->labNote1->text(), QStringLiteral("正在保存数据。。。"));
+    EXPECT_FALSE(dialog->close());  // not while it writes
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 60000);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(folder.desktop().readFile(folder.desktop().userMimeApps()).contains("kestrune"));
