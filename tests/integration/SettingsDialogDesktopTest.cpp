@@ -5,8 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -17,6 +15,7 @@
 #include "saverctl/ScreenSaverCtrl.h"
 #include "support/ModalDialogs.h"
 #include "support/ProgramFolder.h"
+#include "support/SaverFolder.h"
 #include "support/TempXdgHome.h"
 
 namespace {
@@ -25,13 +24,8 @@ class SettingsDialogDesktop : public ProgramFolderTest {
     void SetUp() override {
         ASSERT_TRUE(folder.installLauncher());
         folder.seed({}, [](SysConfig& config) { config.setBoolScreenSaver(false); });
-        const QString saver = folder.path() + QStringLiteral("/SSP/sarnwick");
-        ASSERT_TRUE(QDir().mkpath(folder.path() + QStringLiteral("/SSP")));
-        QFile program(saver);
-        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
-        program.write("#!/bin/sh\n");
-        program.close();
-        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ASSERT_TRUE(
+            addStandInSaverProgram(folder.path() + QStringLiteral("/SSP"), QStringLiteral("sarnwick")));
     }
 
     TempXdgHome desktop;

@@ -15,3 +15,7 @@ class SaverFolder {
   private:
     QTemporaryDir m_dir;
 };
+
+// A stand-in saver program of that name in the folder (made when missing): an executable that does nothing,
+// for the lists of saver programs. False (and a test failure) when it cannot be written.
+bool addStandInSaverProgram(const QString& folder, const QString& name);
