@@ -5,10 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 #include "forms/frmAbout.h"
+#include "forms/frmSysConfig.h"
 #include "support/PanelHarness.h"
+#include "support/TempXdgHome.h"
 
 namespace {
 // The controls of a window whose text does not fit, each named with its text.
@@ -65,4 +68,19 @@ TEST_F(TextsFit, OnThePanelInTheErrorLogAndInTheAboutBox) {
     });
     panel->mnuAbout->trigger();
     EXPECT_EQ(aboutCut.toStdString(), "");
+}
+
+TEST_F(TextsFit, InBothTabsOfTheSettingsDialog) {
+    TempXdgHome desktop;
+    RunParameter record;
+    record.colScrSavProcNames = QStringList{QStringLiteral("sarnwick")};
+    frmSysConfig dialog(&controler, panel.get(), [] { return false; });
+    dialog.objRunParameter = &record;
+    dialog.setFaceItemByData();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(cutTexts(&dialog).join(QLatin1Char('|')).toStdString(), "");
+    dialog.sstTab->setCurrentIndex(1);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.labFigureNote->isVisible(), 20000);
+    EXPECT_EQ(cutTexts(&dialog).join(QLatin1Char('|')).toStdString(), "");
 }
