@@ -80,14 +80,16 @@ void M1::Main(const QString& strCommandLine) {
     m_objControler = std::make_unique<Controler>();
     m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
     SysConfig& config = *m_objControler->objSysConfig();
-    // Both engines must be installed. The one the rule plays with first is tested before any window: its
-    // plugin loads in the background while the tray and screen windows are made, and the first play finds
-    // it ready. The other one is tested in the background once the windows are up.
+    // Only the engine that the rule plays with first is made ready before the first play (the other one is
+    // only tested, below, unless a play falls back to it). A start with files plays at once: its engine loads
+    // while the windows are built. Otherwise it loads in the background once the windows are up (below): the
+    // panel never waits for an engine library on its way, nor do the windows for the dynamic linker it holds.
     const int firstEngine = config.lngPlayRuler() == EngineRule::PreferMediaPlayer ||
                                     config.lngPlayRuler() == EngineRule::MediaPlayerOnly
                                 ? EngineLoader::kMediaPlayer
                                 : EngineLoader::kRealPlayer;
-    m_engines->prepareInBackground(firstEngine);
+    m_intFirstEngine = firstEngine;
+    if (!strCommandLine.isEmpty()) m_engines->prepareInBackground(firstEngine);
 
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
     m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
@@ -103,7 +105,6 @@ void M1::Main(const QString& strCommandLine) {
                                               m_engines->createMediaPlayerOnDemand());
     m_frmScreen->setWindowTitle(QLatin1String(kProductName));
     placeScreenWindow();
-    if (m_boolCheckEngines && !boolFirstEngineInstalled(firstEngine)) return;
     m_frmScreen->show();
     m_frmScreen->setIntVolume(kDefaultVolume);
 
@@ -129,50 +130,54 @@ void M1::Main(const QString& strCommandLine) {
     m_frmMain->setFaceBySysConfigPara();
     m_boolSysReady = true;
     noteWhatWasNotRead();
-    if (!strCommandLine.isEmpty()) processCommandString(strCommandLine);
-    if (!m_boolCheckEngines) return;
-    const int otherEngine =
-        firstEngine == EngineLoader::kRealPlayer ? EngineLoader::kMediaPlayer : EngineLoader::kRealPlayer;
-    QTimer::singleShot(0, this, [this, otherEngine] {
-        m_engines->prepareInBackground(otherEngine, [guard = QPointer<M1>(this)] {
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [guard] {
-                    if (guard) guard->checkBothEngines();
-                },
-                Qt::QueuedConnection);
-        });
+    // Both engines must be installed: each is tested as it loads in the background, the first one, then
+    // the other. Without its engine a start's files wait for the presence dialog, which ends the player.
+    if (!strCommandLine.isEmpty() && (!m_boolCheckEngines || boolEngineInstalled(firstEngine)))
+        processCommandString(strCommandLine);
+    // So that the first play of a drop or a hand-over does not hold the panel while the dynamic linker
+    // loads the engine.
+    QTimer::singleShot(0, this, [this, firstEngine] {
+        if (m_boolCheckEngines) {
+            testEngineInBackground(firstEngine);
+        } else {
+            m_engines->prepareInBackground(firstEngine);
+        }
     });
 }
 
-// The engine presence dialog, when the engine the rule plays with first is missing: the player then ends
-// before any window is up.
-bool M1::boolFirstEngineInstalled(int firstEngine) {
-    const bool installed = firstEngine == EngineLoader::kRealPlayer
-                               ? frmCheckPlayers::boolRealPlayerInstalled(*m_engines)
-                               : frmCheckPlayers::boolMediaPlayerInstalled(*m_engines);
-    if (installed) return true;
-    m_boolEnginesMissing = true;
-    m_frmHide.reset();
-    m_instanceServer.reset();
-    frmCheckPlayers check(m_strProgramFolder);
-    check.checkPlayers(frmCheckPlayers::boolMediaPlayerInstalled(*m_engines),
-                       frmCheckPlayers::boolRealPlayerInstalled(*m_engines));
-    return false;
+bool M1::boolEngineInstalled(int engine) const {
+    return engine == EngineLoader::kRealPlayer ? frmCheckPlayers::boolRealPlayerInstalled(*m_engines)
+                                               : frmCheckPlayers::boolMediaPlayerInstalled(*m_engines);
 }
 
-// The other engine, tested once the windows are up: when it is missing the windows go, the engine presence
-// dialog says so, and the player ends once it is closed, as a user's exit would end it.
-void M1::checkBothEngines() {
-    if (!m_objControler || m_objControler->boolShuttingDown()) return;
-    const bool media = frmCheckPlayers::boolMediaPlayerInstalled(*m_engines);
-    const bool real = frmCheckPlayers::boolRealPlayerInstalled(*m_engines);
-    if (media && real) return;
+// Loads the engine's plugin on a thread of its own; the answer comes back to the event loop.
+void M1::testEngineInBackground(int engine) {
+    m_engines->prepareInBackground(engine, [guard = QPointer<M1>(this), engine] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [guard, engine] {
+                if (guard) guard->engineTested(engine);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+// The first engine there, the other one is tested next. When one is missing the windows go, the engine
+// presence dialog says which, and the player ends once it is closed, as a user's exit would end it.
+void M1::engineTested(int engine) {
+    if (!m_boolSysReady || m_boolEnginesMissing || m_objControler->boolShuttingDown()) return;
+    if (boolEngineInstalled(engine)) {
+        if (engine == m_intFirstEngine)
+            testEngineInBackground(engine == EngineLoader::kRealPlayer ? EngineLoader::kMediaPlayer
+                                                                       : EngineLoader::kRealPlayer);
+        return;
+    }
     m_boolEnginesMissing = true;
     m_frmScreen->hide();
     m_frmMain->hide();
     frmCheckPlayers check(m_strProgramFolder);
-    check.checkPlayers(media, real);
+    check.checkPlayers(boolEngineInstalled(EngineLoader::kMediaPlayer),
+                       boolEngineInstalled(EngineLoader::kRealPlayer));
     m_objControler->exitSys(Controler::ExitCause::SessionEnd);
 }
 

@@ -33,8 +33,6 @@ class M1 : public QObject {
     // the engine presence dialog says so and the player ends. Without it, a missing engine's stand-in
     // fails each play.
     void setEnginePresenceCheck(bool on) { m_boolCheckEngines = on; }
-    // True when an engine was missing: the engine presence dialog was shown and the player ends.
-    bool boolEnginesMissing() const { return m_boolEnginesMissing; }
     // A string from another start: "-SMF" brings up the control panel, anything else is a command line;
     // nothing is taken before start-up has finished, and one command line at most every 300 ms.
     void onInstanceMessage(const QString& text);
@@ -62,8 +60,9 @@ class M1 : public QObject {
 
   private:
     void noteWhatWasNotRead();
-    bool boolFirstEngineInstalled(int firstEngine);
-    void checkBothEngines();
+    bool boolEngineInstalled(int engine) const;
+    void testEngineInBackground(int engine);
+    void engineTested(int engine);
 
     QString m_strProgramFolder;
     QString m_strAssocConfigPath;
@@ -73,6 +72,7 @@ class M1 : public QObject {
     bool m_boolHandedOver = false;
     bool m_boolEnginesMissing = false;
     bool m_boolCheckEngines = false;
+    int m_intFirstEngine = EngineLoader::kRealPlayer;
     InstanceLock m_instanceLock;
     std::unique_ptr<InstanceServer> m_instanceServer;
     std::unique_ptr<EngineLoader> m_engines;

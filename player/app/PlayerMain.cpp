@@ -26,7 +26,7 @@ extern "C" __attribute__((visibility("default"))) int kestruneRunPlayer(int argc
         const StartFiles files(argumentsOf(argc, argv));
         m1.Main(files.strCommandLine());
     }
-    if (m1.boolHandedOver() || m1.boolEnginesMissing()) return 0;
+    if (m1.boolHandedOver()) return 0;
     // Once the list and settings are stored the next start may become the player at once; the event loop
     // ends, and M1 takes the windows and engines down in order as the player returns.
     m1.objControler()->setProcessEnder([&m1] {
