@@ -13,9 +13,11 @@
 #include "forms/frmCheckPlayers.h"
 #include "forms/frmMsgBox.h"
 #include "platform/Services.h"
+#include "support/BuildPaths.h"
 #include "support/ModalDialogs.h"
 #include "support/ProgramFolder.h"
 #include "support/RecordingLauncher.h"
+#include "support/XTools.h"
 
 // A program folder with the real engine plugins, the Media Player one taken out, and the shipped installers
 // and pages; the dialog as start-up opens it there.
@@ -106,4 +108,22 @@ TEST_F(EngineCheckDialog, ClosesOnceTheMissingEngineIsBack) {
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_EQ(finished.first().first().toInt(), QDialog::Accepted);
     EXPECT_FALSE(dialog->timCheckPlayers.isActive());
+}
+
+// The player itself, its Media Player engine missing: the windows go for the presence dialog, and the player
+// ends once the engine is back, its stored list as it was.
+class EngineCheckStart : public ProgramFolderTest {};
+
+TEST_F(EngineCheckStart, AMissingEngineEndsThePlayerOnceItIsBack) {
+    ASSERT_TRUE(folder.installProgram());
+    const QString clip = built::media("clip.webm");
+    folder.seed({clip}, [](SysConfig&) {});
+    ASSERT_TRUE(folder.setEngineInstalled(EngineLoader::kMediaPlayer, false));
+    QProcess* player = start({});
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return !xtools::visibleWindows(QStringLiteral("^ $")).isEmpty(); }, 60000));
+    EXPECT_TRUE(xtools::visibleWindows(QStringLiteral("^控制面板")).isEmpty());
+    ASSERT_TRUE(folder.setEngineInstalled(EngineLoader::kMediaPlayer, true));
+    EXPECT_EQ(waitForExit(player), 0);
+    EXPECT_EQ(readStored()->paths(), QStringList{clip});
 }

@@ -42,7 +42,8 @@ class EngineLoader {
     // Loads the engine's plugin and starts its library on a thread of its own while the caller goes on:
     // libmpv alone brings a hundred-odd libraries that take the dynamic linker a good part of a start. What
     // needs the engine later waits for the rest of it, if any. whenLoaded, if given, runs once the plugin
-    // is loaded or found missing: on that thread, or at once on the caller's when that was known already.
+    // is loaded or found missing: on that thread, or at once on the caller's when that was known already; it
+    // is not run when a preparation of that engine is still under way.
     void prepareInBackground(int engine, std::function<void()> whenLoaded = {});
 
     // Engines made at once.
