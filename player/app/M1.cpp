@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
@@ -16,6 +17,7 @@
 #include "forms/ChineseLocale.h"
 #include "forms/ControlerWiring.h"
 #include "forms/FileAdding.h"
+#include "forms/frmCheckPlayers.h"
 #include "forms/frmMsgBox.h"
 #include "handover/FileListCommand.h"
 #include "handover/InstanceChannel.h"
@@ -78,14 +80,15 @@ void M1::Main(const QString& strCommandLine) {
     m_objControler = std::make_unique<Controler>();
     m_objControler->setInitializePram(databasePath, m_strProgramFolder + QStringLiteral("/SSP"));
     SysConfig& config = *m_objControler->objSysConfig();
-    // Only the engine that the rule plays with first is made ready before the first play, the other one
-    // when a play falls back to it. A start with files plays at once: its engine loads while the windows
-    // are built. Otherwise it loads in the background once the windows are up (below): the panel never
-    // waits for an engine library on its way.
+    // Only the engine that the rule plays with first is made ready before the first play (the other one is
+    // only tested, below, unless a play falls back to it). A start with files plays at once: its engine loads
+    // while the windows are built. Otherwise it loads in the background once the windows are up (below): the
+    // panel never waits for an engine library on its way, nor do the windows for the dynamic linker it holds.
     const int firstEngine = config.lngPlayRuler() == EngineRule::PreferMediaPlayer ||
                                     config.lngPlayRuler() == EngineRule::MediaPlayerOnly
                                 ? EngineLoader::kMediaPlayer
                                 : EngineLoader::kRealPlayer;
+    m_intFirstEngine = firstEngine;
     if (!strCommandLine.isEmpty()) m_engines->prepareInBackground(firstEngine);
 
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
@@ -127,13 +130,55 @@ void M1::Main(const QString& strCommandLine) {
     m_frmMain->setFaceBySysConfigPara();
     m_boolSysReady = true;
     noteWhatWasNotRead();
-    if (!strCommandLine.isEmpty()) {
+    // Both engines must be installed: each is tested as it loads in the background, the first one, then
+    // the other. Without its engine a start's files wait for the presence dialog, which ends the player.
+    if (!strCommandLine.isEmpty() && (!m_boolCheckEngines || boolEngineInstalled(firstEngine)))
         processCommandString(strCommandLine);
-    } else {
-        // So that the first play of a drop or a hand-over does not hold the panel while the dynamic linker
-        // loads the engine.
-        QTimer::singleShot(0, this, [this, firstEngine] { m_engines->prepareInBackground(firstEngine); });
+    // So that the first play of a drop or a hand-over does not hold the panel while the dynamic linker
+    // loads the engine.
+    QTimer::singleShot(0, this, [this, firstEngine] {
+        if (m_boolCheckEngines) {
+            testEngineInBackground(firstEngine);
+        } else {
+            m_engines->prepareInBackground(firstEngine);
+        }
+    });
+}
+
+bool M1::boolEngineInstalled(int engine) const {
+    return engine == EngineLoader::kRealPlayer ? frmCheckPlayers::boolRealPlayerInstalled(*m_engines)
+                                               : frmCheckPlayers::boolMediaPlayerInstalled(*m_engines);
+}
+
+// Loads the engine's plugin on a thread of its own; the answer comes back to the event loop.
+void M1::testEngineInBackground(int engine) {
+    m_engines->prepareInBackground(engine, [guard = QPointer<M1>(this), engine] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [guard, engine] {
+                if (guard) guard->engineTested(engine);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+// The first engine there, the other one is tested next. When one is missing the windows go, the engine
+// presence dialog says which, and the player ends once it is closed, as a user's exit would end it.
+void M1::engineTested(int engine) {
+    if (!m_boolSysReady || m_boolEnginesMissing || m_objControler->boolShuttingDown()) return;
+    if (boolEngineInstalled(engine)) {
+        if (engine == m_intFirstEngine)
+            testEngineInBackground(engine == EngineLoader::kRealPlayer ? EngineLoader::kMediaPlayer
+                                                                       : EngineLoader::kRealPlayer);
+        return;
     }
+    m_boolEnginesMissing = true;
+    m_frmScreen->hide();
+    m_frmMain->hide();
+    frmCheckPlayers check(m_strProgramFolder);
+    check.checkPlayers(boolEngineInstalled(EngineLoader::kMediaPlayer),
+                       boolEngineInstalled(EngineLoader::kRealPlayer));
+    m_objControler->exitSys(Controler::ExitCause::SessionEnd);
 }
 
 // Settings or a list that could not be read stay in the file as they are, and the session's changes to them

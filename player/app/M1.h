@@ -29,6 +29,10 @@ class M1 : public QObject {
     void Main(const QString& strCommandLine);
     // True when another player was already running: this start only handed its command line over.
     bool boolHandedOver() const { return m_boolHandedOver; }
+    // Whether Main makes sure both engines are installed (the player program does): when one is missing,
+    // the engine presence dialog says so and the player ends. Without it, a missing engine's stand-in
+    // fails each play.
+    void setEnginePresenceCheck(bool on) { m_boolCheckEngines = on; }
     // A string from another start: "-SMF" brings up the control panel, anything else is a command line;
     // nothing is taken before start-up has finished, and one command line at most every 300 ms.
     void onInstanceMessage(const QString& text);
@@ -56,6 +60,9 @@ class M1 : public QObject {
 
   private:
     void noteWhatWasNotRead();
+    bool boolEngineInstalled(int engine) const;
+    void testEngineInBackground(int engine);
+    void engineTested(int engine);
 
     QString m_strProgramFolder;
     QString m_strAssocConfigPath;
@@ -63,6 +70,9 @@ class M1 : public QObject {
     QString m_strAssocIcoFolder;
     bool m_boolSysReady = false;
     bool m_boolHandedOver = false;
+    bool m_boolEnginesMissing = false;
+    bool m_boolCheckEngines = false;
+    int m_intFirstEngine = EngineLoader::kRealPlayer;
     InstanceLock m_instanceLock;
     std::unique_ptr<InstanceServer> m_instanceServer;
     std::unique_ptr<EngineLoader> m_engines;

@@ -20,6 +20,7 @@ extern "C" __attribute__((visibility("default"))) int kestruneRunPlayer(int argc
 
     M1 m1(strProgramFolder(), std::move(*instanceLock));
     m1.exitOnTerminationRequests();
+    m1.setEnginePresenceCheck(true);
     {
         // QApplication has taken its own options out of argv.
         const StartFiles files(argumentsOf(argc, argv));

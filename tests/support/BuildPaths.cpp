@@ -12,6 +12,9 @@ QString media(const char* name) {
 QString engineFolder() {
     return QStringLiteral(KESTRUNE_ENGINE_DIR);
 }
+QString programFolder() {
+    return engineFolder() + QStringLiteral("/..");
+}
 QString enginePlugin(int engine) {
     return engineFolder() + QLatin1Char('/') +
            QLatin1String(engine == EngineLoader::kRealPlayer ? kRealPlayerPluginName

@@ -8,6 +8,8 @@ namespace built {
 // random.bin.
 QString media(const char* name);
 QString engineFolder();
+// The built program folder (build/dist/Kestrune).
+QString programFolder();
 // The plugin file of an engine (EngineLoader::kRealPlayer or kMediaPlayer) in the engines folder.
 QString enginePlugin(int engine);
 QString brandock();

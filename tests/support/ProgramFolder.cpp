@@ -8,6 +8,7 @@
 
 #include "BuildPaths.h"
 #include "db/SettingsDatabase.h"
+#include "engines/loader/EngineLoader.h"
 
 QStringList ProgramFolder::Stored::paths() const {
     QStringList result;
@@ -28,6 +29,35 @@ bool ProgramFolder::installProgram() {
         copied = copied && QFile::copy(library, m_path + QLatin1Char('/') + QFileInfo(library).fileName());
     EXPECT_TRUE(copied) << "cannot copy the built player into " << m_path.toStdString();
     return copied && QFile::setPermissions(program(), QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+}
+
+bool ProgramFolder::setEngineInstalled(int engine, bool installed) {
+    const QString engines = m_path + QStringLiteral("/engines");
+    if (QFileInfo(engines).isSymLink()) {
+        bool linked = QFile::remove(engines) && QDir().mkpath(engines);
+        for (int each : {EngineLoader::kRealPlayer, EngineLoader::kMediaPlayer}) {
+            const QString plugin = built::enginePlugin(each);
+            linked = linked && QFile::link(plugin, engines + QLatin1Char('/') + QFileInfo(plugin).fileName());
+        }
+        if (!linked) return false;
+    }
+    const QString plugin = built::enginePlugin(engine);
+    const QString link = engines + QLatin1Char('/') + QFileInfo(plugin).fileName();
+    if (!installed) return QFile::remove(link);
+    return QFileInfo::exists(link) || QFile::link(plugin, link);
+}
+
+bool ProgramFolder::installEngineSources() {
+    bool copied = true;
+    for (const QString& folder : {QStringLiteral("PlyPcks"), QStringLiteral("DLUrls")}) {
+        const QDir built(built::programFolder() + QLatin1Char('/') + folder);
+        copied = copied && QDir().mkpath(m_path + QLatin1Char('/') + folder);
+        for (const QString& name : built.entryList(QDir::Files)) {
+            const QString target = m_path + QLatin1Char('/') + folder + QLatin1Char('/') + name;
+            copied = copied && QFile::copy(built.filePath(name), target);
+        }
+    }
+    return copied;
 }
 
 bool ProgramFolder::installLauncher() {

@@ -37,6 +37,11 @@ class ProgramFolder {
 
     // Copies the built player in; false (and a test failure) when it cannot.
     bool installProgram();
+    // Takes an engine's plugin (EngineLoader::kRealPlayer or kMediaPlayer) out of the program folder's
+    // engines folder, or puts the build's back; the folder then holds links to each plugin of its own.
+    bool setEngineInstalled(int engine, bool installed);
+    // Copies the built engine installers ("PlyPcks") and download pages ("DLUrls") in.
+    bool installEngineSources();
     // Copies the built association launcher into "FileAssocia" beside the program folder.
     bool installLauncher();
     // Copies the built association tool into the program folder.

@@ -45,7 +45,8 @@ EngineLoader::EngineLoader(const QString& enginesFolder) : m_plugins(std::make_s
 
 // QLibrary leaves the libraries loaded: engine objects and their queued notifications may outlive the loader.
 EngineLoader::~EngineLoader() {
-    if (m_preparation.joinable()) m_preparation.join();
+    for (std::thread& preparation : m_preparation)
+        if (preparation.joinable()) preparation.join();
 }
 
 EngineLoader::Plugin& EngineLoader::Plugins::loaded(int engine) {
@@ -59,9 +60,17 @@ EngineLoader::Plugin& EngineLoader::Plugins::loaded(int engine) {
     return plugin;
 }
 
-void EngineLoader::prepareInBackground(int engine) {
-    if (m_preparation.joinable() || boolLoaded(engine)) return;
-    m_preparation = std::thread([plugins = m_plugins, engine] { plugins->loaded(engine); });
+void EngineLoader::prepareInBackground(int engine, std::function<void()> whenLoaded) {
+    std::thread& preparation = m_preparation[engine == kRealPlayer ? 0 : 1];
+    if (boolLoaded(engine)) {
+        if (whenLoaded) whenLoaded();
+        return;
+    }
+    if (preparation.joinable()) return;
+    preparation = std::thread([plugins = m_plugins, engine, whenLoaded = std::move(whenLoaded)] {
+        plugins->loaded(engine);
+        if (whenLoaded) whenLoaded();
+    });
 }
 
 bool EngineLoader::boolLoaded(int engine) const {

@@ -3,6 +3,7 @@
 #include <QLibrary>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -40,8 +41,10 @@ class EngineLoader {
     bool boolLoaded(int engine) const;
     // Loads the engine's plugin and starts its library on a thread of its own while the caller goes on:
     // libmpv alone brings a hundred-odd libraries that take the dynamic linker a good part of a start. What
-    // needs the engine later waits for the rest of it, if any.
-    void prepareInBackground(int engine);
+    // needs the engine later waits for the rest of it, if any. whenLoaded, if given, runs once the plugin
+    // is loaded or found missing: on that thread, or at once on the caller's when that was known already; it
+    // is not run when a preparation of that engine is still under way.
+    void prepareInBackground(int engine, std::function<void()> whenLoaded = {});
 
     // Engines made at once.
     std::unique_ptr<RealPlayerEngine> createRealPlayer(QWidget* parent = nullptr) const;
@@ -74,5 +77,5 @@ class EngineLoader {
     static void load(Plugin& plugin);
 
     std::shared_ptr<Plugins> m_plugins;
-    std::thread m_preparation;
+    std::thread m_preparation[2];  // one for each engine
 };
