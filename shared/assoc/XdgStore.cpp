@@ -165,6 +165,9 @@ struct XdgStore::Entry {
     bool userFolder = false;
     bool hidden = false;
     bool own = false;
+    // The player's entry as a package installs it in a system folder: the user's own entry of that id
+    // shadows it while the user has associations, and it shows again once that entry goes.
+    bool packaged = false;
     desktop_entry::Group keys;
     std::optional<QString> value;
     std::optional<QString> icon;
@@ -200,7 +203,9 @@ std::optional<XdgStore::Entry> XdgStore::findEntry(const QString& id) const {
             return desktop_entry::unescapeValue(it->second);
         };
         entry.hidden = key("Hidden").value_or(QString()) == QLatin1String("true");
-        entry.own = entry.userFolder && key("X-Kestrune-Entry").value_or(QString()) == QLatin1String("true");
+        const bool players = key("X-Kestrune-Entry").value_or(QString()) == QLatin1String("true");
+        entry.own = entry.userFolder && players;
+        entry.packaged = !entry.userFolder && players;
         entry.icon = key("Icon");
         QString program;
         const auto exec = entry.keys.find(QStringLiteral("Exec"));
@@ -363,13 +368,23 @@ bool XdgStore::saveEntry(const Entry& entry, QString& error) {
     MimeAppsList list;
     QByteArray before;
     if (!loadUserList(list, before, error)) list = MimeAppsList{};
-    const QStringList mimeTypes = list.typesNaming(QLatin1String(kDefaults), desktopName(entry.id));
+    QStringList mimeTypes = list.typesNaming(QLatin1String(kDefaults), desktopName(entry.id));
+    // In front of the installed player's entry this one takes its place: its menu item and the types it
+    // opens, so that the desktop's choice of application for them stays as it was.
+    const std::optional<QStringList> installed = installedEntryTypes(entry.id);
+    if (installed)
+        for (const QString& type : *installed)
+            if (!mimeTypes.contains(type)) mimeTypes.append(type);
 
     using desktop_entry::escapeValue;
     const bool action = entry.handlerName && entry.program;
     QStringList lines{QStringLiteral("[Desktop Entry]"), QStringLiteral("Type=Application"),
-                      QStringLiteral("Name=") + escapeValue(QString::fromUtf8(kProductName)),
-                      QStringLiteral("NoDisplay=true"), QStringLiteral("Terminal=false")};
+                      QStringLiteral("Name=") + escapeValue(QString::fromUtf8(kProductName))};
+    if (installed)
+        lines.append(QStringLiteral("Categories=AudioVideo;Player;Video;Audio;"));
+    else
+        lines.append(QStringLiteral("NoDisplay=true"));
+    lines.append(QStringLiteral("Terminal=false"));
     if (entry.program)
         lines.append(QStringLiteral("Exec=") +
                      desktop_entry::execValue(*entry.program, QStringLiteral("%F")));
@@ -396,6 +411,17 @@ bool XdgStore::saveEntry(const Entry& entry, QString& error) {
     m_desktopDatabaseStale = true;
     scheduleFlush();
     return true;
+}
+
+std::optional<QStringList> XdgStore::installedEntryTypes(const QString& id) const {
+    for (const QString& dir : m_locations.dataDirs) {
+        const QString file = fileForId(dir + QStringLiteral("/applications"), id);
+        if (file.isEmpty()) continue;
+        auto keys = desktop_entry::parseGroups(readSmallFile(file))[QStringLiteral("Desktop Entry")];
+        if (keys[QStringLiteral("X-Kestrune-Entry")] != QLatin1String("true")) return std::nullopt;
+        return desktop_entry::splitList(keys[QStringLiteral("MimeType")]);
+    }
+    return std::nullopt;
 }
 
 bool XdgStore::readEntryKey(const RegistryPath& path, QString& value, QString& error) const {
@@ -444,15 +470,15 @@ bool XdgStore::writeEntryKey(const RegistryPath& path, const QString& value, QSt
         return false;
     }
     Entry entry;
-    if (const auto found = findEntry(id)) {
+    if (const auto found = findEntry(id); found && !found->packaged) {
         if (!found->own) {
             error = QStringLiteral("%1 is not the player's entry").arg(found->file);
             return false;
         }
         entry = *found;
     } else {
-        entry.id = id;
-        entry.file = m_locations.userApplications() + QLatin1Char('/') + desktopName(id);
+        entry.id = found ? found->id : id;
+        entry.file = m_locations.userApplications() + QLatin1Char('/') + desktopName(entry.id);
         entry.own = entry.userFolder = true;
     }
     switch (kind) {

@@ -34,6 +34,9 @@ struct XdgLocations {
 //                         of the type's list so that handing the type back restores the line;
 //   "HKCR\id\"            the desktop entry id.desktop (any applications folder); the player's own entries
 //                         live in the user's applications folder and keep the written value in X-Kestrune;
+//                         an installed player's entry of the same id (X-Kestrune-Entry in a system folder)
+//                         is never written: the user's entry goes in front of it and takes its place (its
+//                         menu item and the types it opens);
 //   "HKCR\id\DefaultIcon\", "...\shell\open\command\", "...\shellex\ContextMenuHandlers\<name>\"
 //                         Icon=, Exec= and the menu handler of the player's own entry;
 //   any other root        a key-tree file in the user's configuration folder.
@@ -62,6 +65,9 @@ class XdgStore : public RegistryStore {
   private:
     struct Entry;
     std::optional<Entry> findEntry(const QString& id) const;
+    // The types of the installed player's entry of this id in the system's data folders; nothing when
+    // the first entry of that id there is not the player's.
+    std::optional<QStringList> installedEntryTypes(const QString& id) const;
     std::optional<Entry> defaultEntryOf(const QString& type, const std::vector<MimeAppsList>& lists) const;
     bool readExtension(const QString& extension, QString& value, QString& error) const;
     bool writeExtension(const QString& extension, const QString& value, bool removing, QString& error);

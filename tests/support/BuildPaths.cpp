@@ -1,5 +1,7 @@
 #include "BuildPaths.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 
 #include "engines/api/EnginePlugin.h"
@@ -50,4 +52,10 @@ QString makeStandInMedia(const QString& path) {
     QFile file(path);
     if (!file.exists() && file.open(QIODevice::WriteOnly)) file.write("media");
     return path;
+}
+
+QByteArray installedDesktopEntry(const QString& launcher) {
+    QFile entry(QStringLiteral(KESTRUNE_DESKTOP_ENTRY_TEMPLATE));
+    EXPECT_TRUE(entry.open(QIODevice::ReadOnly)) << entry.fileName().toStdString();
+    return entry.readAll().replace("@KESTRUNE_LAUNCHER_EXEC@", launcher.toUtf8());
 }

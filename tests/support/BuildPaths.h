@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // What the build made for the tests.
@@ -24,6 +25,9 @@ QString launcher();
 // The text saver program, in the program folder's saver folder.
 QString sarnwick();
 }  // namespace built
+
+// The player's desktop entry as the package installs it, opening files through `launcher`.
+QByteArray installedDesktopEntry(const QString& launcher);
 
 // A file of a few bytes at path, for players on scripted engines, which never read it; answers the path.
 QString makeStandInMedia(const QString& path);

@@ -10,11 +10,15 @@
 #include <memory>
 
 #include "assoc/DesktopEntryText.h"
+#include "assoc/ExtensionTypes.h"
 #include "assoc/FileAsoca.h"
+#include "assoc/FileAsocaList.h"
 #include "assoc/MimeAppsList.h"
 #include "assoc/RegAccess.h"
 #include "assoc/RegistryStores.h"
 #include "assoc/XdgStore.h"
+#include "support/BuildPaths.h"
+#include "support/TempDatabase.h"
 #include "support/TempXdgHome.h"
 
 namespace {
@@ -181,6 +185,58 @@ TEST_F(XdgStoreTest, UnknownExtensionGetsItsTypeFromAPackage) {
               0);
     EXPECT_TRUE(output.contains(QStringLiteral("standard::content-type: audio/x-mei-aac")))
         << output.toStdString();
+}
+
+// The installed player's entry in a system folder: it opens every type of the association table, the
+// store never writes it, the user's entry goes in front of it (and takes its menu place) while the user has
+// associations, and once they are removed the installed entry is the player's entry again.
+TEST_F(XdgStoreTest, InstalledEntryStaysAndTheUsersEntryGoesInFrontOfIt) {
+    const QString program = makeProgram(xdg.root() + QStringLiteral("/FileAssocia"));
+    const QString installed = xdg.systemData() + QStringLiteral("/applications/kestrune-brandock.desktop");
+    const QByteArray installedBytes = installedDesktopEntry(program);
+    xdg.writeFile(installed, installedBytes);
+    xdg.installApplication(QStringLiteral("vlc"), {QStringLiteral("audio/mpeg")});
+    expectValid(installed);
+
+    const QStringList opened = desktop_entry::splitList(desktop_entry::parseGroups(
+        installedBytes)[QStringLiteral("Desktop Entry")][QStringLiteral("MimeType")]);
+    TempDatabase db;
+    FileAsocaList table;
+    table.setStrConfigFilePath(db.path());
+    table.getBaseAssocListFromDB();
+    ASSERT_GT(table.lngGetListCount(), 40);
+    for (long i = 1; i <= table.lngGetListCount(); ++i) {
+        const QString extension = table.objGetAFileAsocaObjByIndex(i)->strAppAsocaKeyName();
+        EXPECT_TRUE(opened.contains(extension_types::typesOf(extension).value(0))) << extension.toStdString();
+    }
+
+    auto mp4 = record(QStringLiteral(".mp4"), program);
+    mp4->InitializeRegistry();
+    EXPECT_TRUE(mp4->boolAssociate());  // only the installed player opens it
+    auto mp3 = record(QStringLiteral(".mp3"), program);
+    mp3->InitializeRegistry();
+    mp3->setAssociationState(true);
+    store->flushCaches();
+    EXPECT_EQ(xdg.gioDefault(QStringLiteral("audio/mpeg")), QStringLiteral("kestrune-brandock.desktop"));
+    const QString user = QString::fromUtf8(xdg.readFile(xdg.userEntry(kOwnId)));
+    EXPECT_TRUE(user.contains(QStringLiteral("\nCategories=AudioVideo;Player;Video;Audio;\n")));
+    EXPECT_FALSE(user.contains(QStringLiteral("NoDisplay")));
+    expectValid(xdg.userEntry(kOwnId));
+    EXPECT_EQ(read(QStringLiteral("HKCR\\kestrune-brandock\\shell\\open\\command\\")),
+              QLatin1Char('"') + program + QStringLiteral("\" %1"));
+    // Another application's entry stays out of reach.
+    QString error;
+    long type = 0;
+    EXPECT_FALSE(RegAccess().boolRegWrite(QStringLiteral("HKCR\\vlc\\DefaultIcon\\"), program, error, type));
+
+    mp3->deleteAssociationKeyFromReg();
+    mp4->deleteAssociationKeyFromReg();
+    store->flushCaches();
+    EXPECT_FALSE(QFileInfo::exists(xdg.userEntry(kOwnId)));
+    EXPECT_EQ(xdg.readFile(installed), installedBytes);
+    EXPECT_EQ(xdg.gioDefault(QStringLiteral("audio/mpeg")), QStringLiteral("vlc.desktop"));
+    EXPECT_EQ(read(QStringLiteral("HKCR\\kestrune-brandock\\shell\\open\\command\\")),
+              QLatin1Char('"') + program + QStringLiteral("\" %1"));
 }
 
 // Whatever bytes a user's file holds: they parse, and an untouched file writes back unchanged.
