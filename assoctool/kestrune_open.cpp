@@ -2,6 +2,7 @@
 //
 //   kestrune-open [--add] FILE...
 //
+// Without files it starts the player alone, as the application menu does through the player's desktop entry.
 // All the files go to the player in one file-list block of this start's own (every path comes back whole),
 // named by the one argument "DMenuF_1__/?%/<block>/?%/<size>" ("DMenuF_2__" with --add: only added). The
 // player, "Kestrune/brandock" beside this program's folder, starts detached, without a shell. A running
@@ -103,9 +104,12 @@ int main(int argc, char* argv[]) {
         boolPlay = false;
         arguments.removeFirst();
     }
+    const QString player = strParentFolder(strProgramFolder()) + QStringLiteral("/Kestrune/brandock");
     if (arguments.isEmpty()) {
-        printError(QStringLiteral("没有要打开的文件\nusage: kestrune-open [--add] FILE..."));
-        return 2;
+        // Started from the application menu: the player with its stored list, or the running player's panel.
+        if (QProcess::startDetached(player, {})) return 0;
+        printError(QStringLiteral("cannot start the player \"%1\"").arg(player));
+        return 1;
     }
     QStringList files;
     for (const QString& argument : arguments) files << strWholePath(argument);
@@ -117,7 +121,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     removeBlockOnEndingSignals(name);
-    const QString player = strParentFolder(strProgramFolder()) + QStringLiteral("/Kestrune/brandock");
     qint64 pid = 0;
     if (!QProcess::startDetached(player, {strFileListCommand(boolPlay, name, size)}, QString(), &pid)) {
         MF::boolRemoveBlock(name);

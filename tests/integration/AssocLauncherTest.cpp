@@ -85,3 +85,16 @@ TEST_F(AssocLauncher, ALauncherEndedWhileItWaitsLeavesNoBlock) {
     EXPECT_EQ(ProcessesUnderTest::terminate(launcher), -1);  // ended by the signal
     EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/") + block));
 }
+
+// From the application menu the desktop entry runs the launcher with no files: it starts the player with its
+// stored list, and once that runs, a second such start only hands over and ends.
+TEST_F(AssocLauncher, WithoutFilesTheLauncherStartsThePlayerWithItsStoredList) {
+    folder.seed({paths.first()}, [](SysConfig&) {});
+    launch({}, "the player started without files");
+    const qint64 player = players.adoptDetached(folder.program());
+    ASSERT_NE(player, 0);
+    ASSERT_TRUE(runtime.waitForChannel());
+    launch({}, "the running player's panel");
+    ASSERT_TRUE(ProcessesUnderTest::terminateDetached(player));
+    EXPECT_EQ(readStored()->paths(), QStringList{paths.first()});
+}
