@@ -18,7 +18,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_a
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test test-asan fuzz bench bench-peers clean format format-check
+.PHONY: all deps configure build run test test-asan fuzz bench bench-peers package package-test clean format format-check
 
 all: build
 
@@ -66,6 +66,14 @@ PEERS_ARGS ?=
 bench-peers: build
 	bash scripts/install-deps --bench
 	bench/peers/run --player brandock=$(BUILD_DIR) $(PEERS_ARGS)
+
+# The Debian package kestrune_<version>_<arch>.deb in the build folder (CPack; installs to /usr).
+package: build
+	cd $(BUILD_DIR) && cpack
+
+# The package installed, used by two users from its desktop entry and removed again (as root).
+package-test: package
+	tests/package/package-test $(BUILD_DIR)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
