@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "base/ProgramPaths.h"
 #include "db/SettingsDatabase.h"
+#include "support/EffectiveUser.h"
 #include "support/TempDatabase.h"
+#include "support/TempXdgHome.h"
 
 TEST(SettingsDatabase, CreatesTheFourTablesForTheUserAlone) {
     TempDatabase db;
@@ -46,4 +50,54 @@ TEST(SettingsDatabase, ReportsAFolderThatCannotHoldIt) {
     QString error;
     EXPECT_FALSE(settingsdb::boolCreateIfMissing(dir.path() + QStringLiteral("/missing/folder"), error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+// A program folder that only root may write, as an installed program's: each user gets a settings file of
+// their own in their data folder, starting as a copy of the one shipped beside the program; a user who may
+// write the folder keeps the file there.
+TEST(SettingsDatabase, AnInstalledProgramKeepsEachUsersFileInTheirOwnDataFolder) {
+    if (geteuid() != 0) GTEST_SKIP() << "switching users needs root";
+    QTemporaryDir dir;
+    const QString program = dir.path() + QStringLiteral("/Kestrune");
+    ASSERT_TRUE(QDir().mkdir(program));
+    QString error;
+    ASSERT_TRUE(settingsdb::boolCreateIfMissing(program, error));
+    const QByteArray shipped = QFile::encodeName(settingsdb::strPathInProgramFolder(program));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(shipped.constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "create table shipped (x)", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    for (const QString& path : {dir.path(), program}) ::chmod(QFile::encodeName(path).constData(), 0755);
+    ::chmod(shipped.constData(), 0644);
+
+    for (const uid_t uid : {65534u, 65533u}) {
+        SCOPED_TRACE(uid);
+        TempXdgHome home;
+        ::chmod(QFile::encodeName(home.root()).constData(), 0755);
+        ASSERT_TRUE(QDir().mkpath(home.dataHome()));
+        ASSERT_EQ(::chown(QFile::encodeName(home.dataHome()).constData(), uid, uid), 0);
+        EffectiveUser user(uid);
+        ASSERT_TRUE(user.switched());
+        QString path;
+        ASSERT_TRUE(settingsdb::boolPrepareSettings(program, path, error)) << error.toStdString();
+        EXPECT_EQ(path, home.dataHome() + QStringLiteral("/kestrune/SysConfig"));
+        EXPECT_TRUE(settingsdb::boolWritable(path));
+        struct stat file {
+        }, folder{};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &file), 0);
+        ASSERT_EQ(
+            ::stat(QFile::encodeName(home.dataHome() + QStringLiteral("/kestrune")).constData(), &folder), 0);
+        EXPECT_EQ(file.st_uid, uid);
+        EXPECT_EQ(file.st_mode & 0777, 0600u);
+        EXPECT_EQ(folder.st_mode & 0777, 0700u);
+        ASSERT_EQ(sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr),
+                  SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, "select x from shipped", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        EXPECT_EQ(strUserWritableFolder(program + QStringLiteral("/SSP"), QStringLiteral("SSP")),
+                  home.dataHome() + QStringLiteral("/kestrune/SSP"));
+    }
+    QString path;
+    ASSERT_TRUE(settingsdb::boolPrepareSettings(program, path, error));
+    EXPECT_EQ(path, QString::fromLocal8Bit(shipped));
 }
