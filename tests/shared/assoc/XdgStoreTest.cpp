@@ -15,6 +15,7 @@
 #include "assoc/RegAccess.h"
 #include "assoc/RegistryStores.h"
 #include "assoc/XdgStore.h"
+#include "support/RegistryValues.h"
 #include "support/TempXdgHome.h"
 
 namespace {
@@ -22,12 +23,7 @@ const QString kOwnId = QStringLiteral("kestrune-brandock");
 
 class XdgStoreTest : public ::testing::Test {
   protected:
-    std::optional<QString> read(const QString& path) {
-        QString value, error;
-        long type = 0;
-        if (!RegAccess().boolRegRead(path, value, error, type)) return std::nullopt;
-        return value;
-    }
+    std::optional<QString> read(const QString& path) { return regvalues::read(path); }
     // An executable that notes how it was started in the file $KESTRUNE_LAUNCH_RECORD.
     QString makeProgram(const QString& folder) {
         const QString program = folder + QStringLiteral("/kestrune-open");
