@@ -62,10 +62,13 @@ bool boolCreateDatabaseIfMissing(const QString& path, const char* schemaSql, QSt
     }
     temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     temporary.close();
-    const bool made = QFileInfo(strTemplatePath).isFile()
-                          ? copyTemplate(strTemplatePath, temporary, strErrInfo)
-                          : writeSchema(temporary.fileName(), schemaSql, strErrInfo);
-    if (!made) return false;
+    // A template this user cannot read still leaves them a database: the one the schema makes.
+    const bool copied =
+        QFileInfo(strTemplatePath).isFile() && copyTemplate(strTemplatePath, temporary, strErrInfo);
+    if (!copied && !(QFile::resize(temporary.fileName(), 0) &&
+                     writeSchema(temporary.fileName(), schemaSql, strErrInfo))) {
+        return false;
+    }
     // A program started at the same moment may have created the file first: keep that one.
     if (!QFile::rename(temporary.fileName(), path) && !QFileInfo::exists(path)) {
         strErrInfo = QStringLiteral("cannot create %1").arg(path);
