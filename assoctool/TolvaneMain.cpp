@@ -16,12 +16,12 @@ QString strWholeCommandLine(int argc, char* argv[]) {
     return arguments.join(QLatin1Char(' '));
 }
 
-// Installing before the player's first start finds no settings database yet: it is made from the built-in
-// schema as the player makes it. One that cannot be read stays as it is and lists no types.
+// Installing before the player's first start finds no settings database yet: it is made as the player
+// makes it, in the same place. One that cannot be read stays as it is and lists no types.
 void prepareSettingsDatabase(const QString& strProgramFolder) {
+    QString path;
     QString error;
-    if (settingsdb::boolCreateIfMissing(strProgramFolder, error))
-        settingsdb::boolAddMissingTables(settingsdb::strPathInProgramFolder(strProgramFolder), error);
+    settingsdb::boolPrepareSettings(strProgramFolder, path, error);
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/ProgramPaths.h"
 #include "base/Rounding.h"
 #include "frmSaver.h"
 #include "monitors/cMonitors2.h"
@@ -24,8 +25,9 @@ void ScreenSaver::SetPlayArea(std::int32_t lngX, std::int32_t lngY, std::int32_t
 }
 
 void ScreenSaver::getScrSavPrams(std::int32_t lngPramCount) {
-    m_objScrSavPrams.setStrScrSavProcPramFilePath(m_strScrSavProcsFolderPath + QLatin1Char('/') +
-                                                  m_strScrSavProcFileName + QStringLiteral(".db"));
+    m_objScrSavPrams.setStrScrSavProcPramFilePath(
+        strUserWritableFolder(m_strScrSavProcsFolderPath, QStringLiteral("SSP")) + QLatin1Char('/') +
+        m_strScrSavProcFileName + QStringLiteral(".db"));
     m_objScrSavPrams.createDBIfNotExist();
     QString ignored;
     m_objScrSavPrams.boolGetPramsFromFile(lngPramCount, ignored);

@@ -37,7 +37,8 @@ class ScreenSaver : public QObject {
     void setLngWorkState(std::int32_t value);
 
     void SetPlayArea(std::int32_t lngX, std::int32_t lngY, std::int32_t lngWidth, std::int32_t lngHeight);
-    // The parameter database beside the program ("<file name>.db"), made when missing, and its first
+    // The parameter database beside the program ("<file name>.db"; an installed program keeps each user's
+    // in their own data folder), made when missing, and its first
     // lngPramCount parameters loaded.
     void getScrSavPrams(std::int32_t lngPramCount);
     ScrSavParameters* objGetScrSavPramsObj() { return &m_objScrSavPrams; }

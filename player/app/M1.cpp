@@ -2,6 +2,7 @@
 
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -68,12 +69,12 @@ void M1::Main(const QString& strCommandLine) {
     useChineseLocale();
     m_engines = std::make_unique<EngineLoader>(m_strProgramFolder + QStringLiteral("/engines"));
     QString error;
-    if (!settingsdb::boolCreateIfMissing(m_strProgramFolder, error))
-        qCWarning(lcApp) << "settings database not created:" << error;
-    const QString databasePath = settingsdb::strPathInProgramFolder(m_strProgramFolder);
-    // A file that is empty or lacks a table would lose every session's list and settings.
-    if (!settingsdb::boolAddMissingTables(databasePath, error))
-        qCWarning(lcApp) << "settings database not checked for missing tables:" << error;
+    // An installed program keeps each user's settings in their own data folder. A file that is empty or
+    // lacks a table would lose every session's list and settings: it gets the tables it lacks.
+    QString databasePath;
+    if (!settingsdb::boolPrepareSettings(m_strProgramFolder, databasePath, error))
+        qCWarning(lcApp) << "settings database not ready:" << error;
+    if (!settingsdb::boolWritable(databasePath)) m_strUnwritableSettings = databasePath;
 
     m_objPlayList = std::make_unique<PlayList>();
     m_objPlayList->setStrPLDBFilePath(databasePath);
@@ -184,6 +185,14 @@ void M1::engineTested(int engine) {
 // Settings or a list that could not be read stay in the file as they are, and the session's changes to them
 // are not stored at exit: the user learns it once the panel is up, without start-up waiting for them.
 void M1::noteWhatWasNotRead() {
+    if (!m_strUnwritableSettings.isEmpty()) {
+        const QString note = QStringLiteral(
+                                 "无法保存设置和播放列表：设置数据库 %1 不能写入。\n"
+                                 "本次运行中对运行参数和播放列表的改动在退出时不会保存。")
+                                 .arg(QDir::toNativeSeparators(m_strUnwritableSettings));
+        QTimer::singleShot(0, m_frmMain.get(), [this, note] { frmMsgBox::openNote(m_frmMain.get(), note); });
+        return;
+    }
     QStringList unread;
     if (m_objControler->objSysConfig()->boolLoadFailed()) unread << QStringLiteral("运行参数");
     if (m_objPlayList->boolLoadFailed()) unread << QStringLiteral("播放列表");

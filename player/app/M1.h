@@ -68,6 +68,8 @@ class M1 : public QObject {
     QString m_strAssocConfigPath;
     QString m_strAssocAppFolder;
     QString m_strAssocIcoFolder;
+    // The settings file when this run cannot write it (nothing changed in the run can be stored).
+    QString m_strUnwritableSettings;
     bool m_boolSysReady = false;
     bool m_boolHandedOver = false;
     bool m_boolEnginesMissing = false;

@@ -123,31 +123,29 @@ void frmCheckPlayers::setInstallSources() {
     m_strMediaInstaller = m_strRealInstaller = m_strMediaPage = m_strRealPage = QString();
     m_strMediaName = m_strRealName = QString();
     m_boolMediaInstallerPresent = m_boolRealInstallerPresent = false;
+    // Each system's installers, download pages and engine names.
+    const auto sources = [&](const char* realInstaller, const QString& realPage, const char* realName,
+                             const char* mediaInstaller, const QString& mediaPage, const char* mediaName) {
+        m_strRealInstaller = installers + QLatin1String(realInstaller);
+        m_strRealPage = realPage;
+        m_strRealName = QString::fromUtf8(realName);
+        m_strMediaInstaller = installers + QLatin1String(mediaInstaller);
+        m_strMediaPage = mediaPage;
+        m_strMediaName = QString::fromUtf8(mediaName);
+    };
     switch (m_objOSVersion.enumOSVersionFlag()) {
         case 19:
-            m_strRealInstaller = installers + QStringLiteral("rpInstall_XP");
-            m_strRealPage = m_strRealXP;
-            m_strRealName = QStringLiteral("RealPlayer 11");
-            m_strMediaInstaller = installers + QStringLiteral("wmpInstall_Vista");
-            m_strMediaPage = m_strWmpVista;
-            m_strMediaName = QStringLiteral("Windows Media Player 11 for Vista");
+            sources("rpInstall_XP", m_strRealXP, "RealPlayer 11", "wmpInstall_Vista", m_strWmpVista,
+                    "Windows Media Player 11 for Vista");
             break;
         case 16:
-            m_strRealInstaller = installers + QStringLiteral("rpInstall_2000");
-            m_strRealPage = m_strRealW2000;
-            m_strRealName = QStringLiteral("RealPlayer 10");
-            m_strMediaInstaller = installers + QStringLiteral("wmpInstall_2000");
-            m_strMediaPage = m_strWmpW2000;
-            m_strMediaName = QStringLiteral("Windows Media Player 9");
+            sources("rpInstall_2000", m_strRealW2000, "RealPlayer 10", "wmpInstall_2000", m_strWmpW2000,
+                    "Windows Media Player 9");
             break;
         case 17:
         case 18:
-            m_strRealInstaller = installers + QStringLiteral("rpInstall_XP");
-            m_strRealPage = m_strRealXP;
-            m_strRealName = QStringLiteral("RealPlayer 11");
-            m_strMediaInstaller = installers + QStringLiteral("wmpInstall_XP");
-            m_strMediaPage = m_strWmpXP;
-            m_strMediaName = QStringLiteral("Windows Media Player 11");
+            sources("rpInstall_XP", m_strRealXP, "RealPlayer 11", "wmpInstall_XP", m_strWmpXP,
+                    "Windows Media Player 11");
             break;
         default:
             return;

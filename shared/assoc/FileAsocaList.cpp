@@ -5,6 +5,7 @@
 #include "RegAccess.h"
 #include "base/ProgramPaths.h"
 #include "db/DataAccess.h"
+#include "db/SettingsDatabase.h"
 
 namespace {
 QString text(const RecordSet& records, const char* column) {
@@ -19,7 +20,7 @@ QString inFolder(const QString& folder, const QString& name) {
 FileAsocaList::FileAsocaList(bool boolGrantAccess) : m_boolGrantAccess(boolGrantAccess) {}
 
 void FileAsocaList::setPathsFromProgramFolder(const QString& strProgramFolder) {
-    m_strConfigFilePath = strPathInFolderIgnoringCase(strProgramFolder, QStringLiteral("sysconfig"));
+    m_strConfigFilePath = settingsdb::strSettingsPath(strProgramFolder);
     const QString assocFolder = strParentFolder(strProgramFolder) + QStringLiteral("/FileAssocia");
     m_strMainAppFolderPath = assocFolder;
     m_strDefaultIcoFolderPath = assocFolder;

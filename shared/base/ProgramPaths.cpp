@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 QString strProgramFolder() {
     return QCoreApplication::applicationDirPath();
@@ -30,4 +35,19 @@ QString strResolvePathIgnoringCase(const QString& path) {
     const qsizetype separator = path.lastIndexOf(QLatin1Char('/'));
     if (separator < 0) return strPathInFolderIgnoringCase(QStringLiteral("."), path).mid(2);
     return strPathInFolderIgnoringCase(path.left(separator), path.mid(separator + 1));
+}
+
+QString strUserWritableFolder(const QString& folder, const QString& subfolder) {
+    if (::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0)
+        return folder;
+    constexpr QFileDevice::Permissions kOwnerOnly =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QString own =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kestrune");
+    if (QDir().mkpath(own)) QFile::setPermissions(own, kOwnerOnly);
+    if (!subfolder.isEmpty()) {
+        own += QLatin1Char('/') + subfolder;
+        if (QDir().mkpath(own)) QFile::setPermissions(own, kOwnerOnly);
+    }
+    return own;
 }

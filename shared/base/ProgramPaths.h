@@ -5,6 +5,12 @@
 // The folder of the running executable, without a trailing separator.
 QString strProgramFolder();
 
+// Where a program keeps the files it writes beside itself (settings, parameters): the folder itself when the
+// user may write it, as for a program unpacked in the user's own folder; for an installed program, the same
+// place in the user's own data folder, $XDG_DATA_HOME/kestrune/<subfolder>, made when missing and open to
+// the user alone. So each user of an installed program keeps their own files.
+QString strUserWritableFolder(const QString& folder, const QString& subfolder = QString());
+
 // The folder cut before its last separator: the parent of the program folder.
 QString strParentFolder(const QString& folder);
 

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <QFileInfo>
 #include <QSet>
 #include <vector>
 
@@ -24,6 +25,23 @@ QString strPathInProgramFolder(const QString& programFolder) {
 
 bool boolCreateIfMissing(const QString& programFolder, QString& strErrInfo) {
     return boolCreateDatabaseIfMissing(strPathInProgramFolder(programFolder), schemaSql(), strErrInfo);
+}
+
+bool boolWritable(const QString& path) {
+    const QFileInfo file(path);
+    return file.isFile() && file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+}
+
+QString strSettingsPath(const QString& programFolder) {
+    return strPathInProgramFolder(strUserWritableFolder(programFolder));
+}
+
+bool boolPrepareSettings(const QString& programFolder, QString& strPath, QString& strErrInfo) {
+    const QString folder = strUserWritableFolder(programFolder);
+    strPath = strPathInProgramFolder(folder);
+    const QString shipped = folder == programFolder ? QString() : strPathInProgramFolder(programFolder);
+    return boolCreateDatabaseIfMissing(strPath, schemaSql(), strErrInfo, shipped) &&
+           boolAddMissingTables(strPath, strErrInfo);
 }
 
 namespace {

@@ -11,6 +11,19 @@ inline const QString kFileName = QStringLiteral("SysConfig");
 // create.
 QString strPathInProgramFolder(const QString& programFolder);
 
+// The settings file that the programs of a program folder use: the folder's own "SysConfig" when the user
+// may write the folder, else the user's own copy in their data folder (strUserWritableFolder).
+QString strSettingsPath(const QString& programFolder);
+
+// Makes that settings file ready: created when missing (a user's own copy starts as a copy of the
+// "SysConfig" shipped in the program folder when there is one, else from the built-in schema) and given
+// the tables it lacks. Its path goes to strPath in any case; false with the reason when it is not ready.
+bool boolPrepareSettings(const QString& programFolder, QString& strPath, QString& strErrInfo);
+
+// True when this user can store settings in the file: it exists, and both it and its folder (where
+// SQLite keeps its journal) can be written.
+bool boolWritable(const QString& path);
+
 // Creates the settings file of a program folder from the built-in schema when no file of that name (in any
 // case) exists. The file appears whole or not at all, readable and writable by the user alone. True when the
 // file exists afterwards; false with the reason otherwise.

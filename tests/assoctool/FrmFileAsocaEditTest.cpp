@@ -11,6 +11,7 @@
 #include "assoctool/frmFileAsocaEdit.h"
 #include "platform/Twips.h"
 #include "support/AssocFolder.h"
+#include "support/RegistryValues.h"
 
 namespace {
 int pixels(double twips) {
@@ -18,11 +19,7 @@ int pixels(double twips) {
 }
 
 QString stored(const QString& key) {
-    QString value, error;
-    long type = 0;
-    return RegAccess().boolRegRead(QStringLiteral("HKCR\\") + key + QLatin1Char('\\'), value, error, type)
-               ? value
-               : "<none>";
+    return regvalues::shown(QStringLiteral("HKCR\\") + key + QLatin1Char('\\'));
 }
 
 class AssocEdit : public ::testing::Test {

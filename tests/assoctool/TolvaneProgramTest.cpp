@@ -10,6 +10,7 @@
 #include "assoc/RegAccess.h"
 #include "support/AssocFolder.h"
 #include "support/ProcessesUnderTest.h"
+#include "support/RegistryValues.h"
 
 namespace {
 class TolvaneProgram : public ::testing::Test {
@@ -27,12 +28,7 @@ class TolvaneProgram : public ::testing::Test {
         list.getBaseAssocListFromDB();
         list.InitializeRegistry();
     }
-    QString aviOwner() {
-        QString value, error;
-        long type = 0;
-        RegAccess().boolRegRead(QStringLiteral("HKCR\\.avi\\"), value, error, type);
-        return value;
-    }
+    QString aviOwner() { return regvalues::read(QStringLiteral("HKCR\\.avi\\")).value_or(QString()); }
 
     AssocFolder folder;
     ScopedRegistryStore desktop{desktopRegistryStore()};

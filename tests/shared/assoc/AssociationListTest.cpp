@@ -10,6 +10,7 @@
 #include "assoc/KeyTreeStore.h"
 #include "assoc/RegAccess.h"
 #include "assoc/RegistryStores.h"
+#include "support/RegistryValues.h"
 #include "support/TempDatabase.h"
 
 namespace {
@@ -25,15 +26,9 @@ class AssociationList : public ::testing::Test {
         list.getBaseAssocListFromDB();
         return list;
     }
-    static QString value(const QString& path) {
-        QString v, error;
-        long type = 0;
-        return RegAccess().boolRegRead(path, v, error, type) ? v : QStringLiteral("<none>");
-    }
+    static QString value(const QString& path) { return regvalues::shown(path); }
     static void put(const QString& path, const QString& v) {
-        QString error;
-        long type = 0;
-        ASSERT_TRUE(RegAccess().boolRegWrite(path, v, error, type)) << qPrintable(error);
+        ASSERT_TRUE(regvalues::write(path, v)) << qPrintable(path);
     }
     QString oldOwnerStored(const QString& ext) const {
         return db

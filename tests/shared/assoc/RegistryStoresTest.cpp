@@ -10,6 +10,7 @@
 #include "assoc/RegAccess.h"
 #include "assoc/RegistryStores.h"
 #include "assoc/XdgStore.h"
+#include "support/RegistryValues.h"
 #include "support/TempDatabase.h"
 #include "support/TempXdgHome.h"
 
@@ -41,22 +42,9 @@ struct XdgKind {
 template <typename Kind>
 class RegistryStoresTest : public ::testing::Test {
   protected:
-    std::optional<QString> read(const QString& path) {
-        QString value, error;
-        long type = 0;
-        if (!RegAccess().boolRegRead(path, value, error, type)) return std::nullopt;
-        return value;
-    }
-    bool write(const QString& path, const QString& value) {
-        QString error;
-        long type = 0;
-        return RegAccess().boolRegWrite(path, value, error, type);
-    }
-    bool remove(const QString& path) {
-        QString error;
-        long type = 0;
-        return RegAccess().boolRegDelete(path, error, type);
-    }
+    std::optional<QString> read(const QString& path) { return regvalues::read(path); }
+    bool write(const QString& path, const QString& value) { return regvalues::write(path, value); }
+    bool remove(const QString& path) { return regvalues::remove(path); }
     std::unique_ptr<FileAsoca> record(const QString& extension) {
         auto record = std::make_unique<FileAsoca>();
         record->setStrAppAsocaKeyName(extension);

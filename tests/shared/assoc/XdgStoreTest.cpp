@@ -18,6 +18,7 @@
 #include "assoc/RegistryStores.h"
 #include "assoc/XdgStore.h"
 #include "support/BuildPaths.h"
+#include "support/RegistryValues.h"
 #include "support/TempDatabase.h"
 #include "support/TempXdgHome.h"
 
@@ -26,12 +27,7 @@ const QString kOwnId = QStringLiteral("kestrune-brandock");
 
 class XdgStoreTest : public ::testing::Test {
   protected:
-    std::optional<QString> read(const QString& path) {
-        QString value, error;
-        long type = 0;
-        if (!RegAccess().boolRegRead(path, value, error, type)) return std::nullopt;
-        return value;
-    }
+    std::optional<QString> read(const QString& path) { return regvalues::read(path); }
     // An executable that notes how it was started in the file $KESTRUNE_LAUNCH_RECORD.
     QString makeProgram(const QString& folder) {
         const QString program = folder + QStringLiteral("/kestrune-open");
@@ -225,9 +221,7 @@ TEST_F(XdgStoreTest, InstalledEntryStaysAndTheUsersEntryGoesInFrontOfIt) {
     EXPECT_EQ(read(QStringLiteral("HKCR\\kestrune-brandock\\shell\\open\\command\\")),
               QLatin1Char('"') + program + QStringLiteral("\" %1"));
     // Another application's entry stays out of reach.
-    QString error;
-    long type = 0;
-    EXPECT_FALSE(RegAccess().boolRegWrite(QStringLiteral("HKCR\\vlc\\DefaultIcon\\"), program, error, type));
+    EXPECT_FALSE(regvalues::write(QStringLiteral("HKCR\\vlc\\DefaultIcon\\"), program));
 
     mp3->deleteAssociationKeyFromReg();
     mp4->deleteAssociationKeyFromReg();
