@@ -49,9 +49,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
 # sinks autoaudiosink picks.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav, gstreamer1.0-x, gstreamer1.0-gl")
-# Chinese texts, Qt's own dialogs in Chinese, the desktop's caches the association store refreshes.
+# Chinese texts, Qt's own dialogs in Chinese, the desktop's caches the association store refreshes, and
+# GStreamer's sound on machines with ALSA alone (PulseAudio's and PipeWire's come with plugins-good).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-noto-cjk | fonts-wqy-microhei, qt6-translations-l10n, desktop-file-utils, shared-mime-info")
+    "fonts-noto-cjk | fonts-wqy-microhei, qt6-translations-l10n, desktop-file-utils, shared-mime-info, gstreamer1.0-alsa")
 # The engine installers in PlyPcks run apt-get through pkexec.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pkexec")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
