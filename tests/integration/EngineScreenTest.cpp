@@ -225,7 +225,7 @@ TEST_P(EngineScreen, ThePictureScalesWithTheWindowAndClicksPassThrough) {
     screen->setLngMaxHeight(1080);
     screen->setBoolMaxSize(true);
     // The engine draws at the new size in its own time: slower on a loaded machine.
-    QTest::qWaitFor([&] { return static_cast<bool>(pictureAt(QRect(240, 0, 1440, 1080))); }, 10000);
+    (void)QTest::qWaitFor([&] { return static_cast<bool>(pictureAt(QRect(240, 0, 1440, 1080))); }, 10000);
     EXPECT_EQ(screen->geometry(), QRect(1280, 0, 1920, 1080));
     EXPECT_TRUE(pictureAt(QRect(240, 0, 1440, 1080)));
 }
