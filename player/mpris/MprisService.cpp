@@ -25,8 +25,11 @@ MprisService::MprisService(Controler& controler, PanelTransport& panel) : m_cont
     m_announceSoon.setSingleShot(true);
     m_announceSoon.setInterval(0);
     connect(&m_announceSoon, &QTimer::timeout, this, &MprisService::announceChanges);
-    for (auto change : {&Controler::StateChange, &Controler::PlayItemChange, &Controler::VolumeChange})
-        connect(&controler, change, &m_announceSoon, qOverload<>(&QTimer::start));
+    for (auto change : {&Controler::StateChange, &Controler::PlayItemChange, &Controler::VolumeChange}) {
+        connect(&controler, change, this, [this] {
+            if (m_bus && !m_announceSoon.isActive()) m_announceSoon.start();
+        });
+    }
     connect(&controler, &Controler::JinDuSet, this, [this](qint64 lngSeconds) {
         if (m_bus) emit m_player->Seeked(lngSeconds * kMicroseconds);
     });

@@ -38,6 +38,8 @@ TEST_F(MediaControls, PlayerctlDrivesTheBuiltPlayer) {
     ASSERT_TRUE(folder.installProgram());
     QProcess* player = startOnBus(folder);
     ASSERT_TRUE(playerctl.waitFor({"status"}, "Stopped"));
+    // What a desktop widget hears without asking: each change the player announces.
+    const auto announced = playerctl.follow({"metadata", "--format", "{{status}} {{xesam:title}}"});
     EXPECT_EQ(playerctl({"metadata", "xesam:title"}), "long.webm");
     EXPECT_EQ(playerctl({"metadata", "xesam:url"}), "file://" + kLongClip);
 
@@ -60,6 +62,19 @@ TEST_F(MediaControls, PlayerctlDrivesTheBuiltPlayer) {
     playerctl({"next"});
     EXPECT_TRUE(playerctl.waitFor({"metadata", "xesam:title"}, "clip.webm"));
     EXPECT_TRUE(playerctl.waitFor({"status"}, "Playing"));
+
+    // A file opened joins the list and plays at once, as one dropped to be played.
+    playerctl({"open", "file://" + built::media("tone.wav")});
+    EXPECT_TRUE(playerctl.waitFor({"metadata", "xesam:title"}, "tone.wav"));
+    EXPECT_TRUE(playerctl.waitFor({"status"}, "Playing"));
+
+    QStringList heard;
+    for (const QString& line :
+         QString::fromUtf8(announced->readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+        if (heard.isEmpty() || heard.last() != line) heard << line;
+    EXPECT_EQ(heard.mid(0, 3), (QStringList{"Stopped long.webm", "Playing long.webm", "Paused long.webm"}));
+    EXPECT_TRUE(heard.contains("Playing clip.webm")) << heard.join(", ").toStdString();
+    EXPECT_EQ(heard.last(), "Playing tone.wav");
 
     // Another player on the same bus (another user's runtime folder, as side by side in a test suite).
     {
