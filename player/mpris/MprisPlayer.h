@@ -11,7 +11,8 @@ class PanelTransport;
 // through the control panel's own button or slider (PanelTransport), so the panel shows it as after a
 // click; the state is read from the controller. Times are in microseconds, volumes from 0.0 to 1.0 (the
 // player's 0 to 100; a muted player answers 0.0). The player seeks by whole seconds and offers no other
-// rate, shuffle or loop setting: LoopStatus and Shuffle are read-only, a rate other than 1.0 is ignored.
+// rate or shuffle, and its play rule is not set from here: LoopStatus ("None") and Shuffle are read-only, a
+// rate other than 1.0 is ignored.
 class MprisPlayer : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
