@@ -19,8 +19,9 @@ constexpr uint kPrimaryOwner = 1;
 constexpr uint kAlreadyOwner = 4;
 }  // namespace
 
-MprisService::MprisService(Controler& controler, PanelTransport& panel) : m_controler(controler) {
-    m_root = new MprisRoot(this, controler);
+// The two interfaces are this object's adaptors: the bus sees them on its path, and they go with it.
+MprisService::MprisService(Controler& controler, PanelTransport& panel) {
+    new MprisRoot(this, controler);
     m_player = new MprisPlayer(this, controler, panel);
     m_announceSoon.setSingleShot(true);
     m_announceSoon.setInterval(0);

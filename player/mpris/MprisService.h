@@ -10,7 +10,6 @@
 
 class Controler;
 class MprisPlayer;
-class MprisRoot;
 class PanelTransport;
 
 // The player on the session bus as a media player of the desktop (MPRIS 2.2): the object
@@ -41,8 +40,6 @@ class MprisService : public QObject {
     void askForName(const QString& name, bool boolLastTry);
     void announceChanges();
 
-    Controler& m_controler;
-    MprisRoot* m_root = nullptr;
     MprisPlayer* m_player = nullptr;
     std::unique_ptr<QThread> m_busThread;
     std::optional<QDBusConnection> m_bus;
