@@ -44,6 +44,7 @@ M1::M1(const QString& strProgramFolder, InstanceLock instanceLock)
 
 // The screen window goes first: its last events still reach a controller and a panel that exist.
 M1::~M1() {
+    m_mpris.reset();
     m_instanceServer.reset();
     m_frmScreen.reset();
     m_frmMain.reset();
@@ -143,6 +144,13 @@ void M1::Main(const QString& strCommandLine) {
         } else {
             m_engines->prepareInBackground(firstEngine);
         }
+    });
+    // The desktop's media keys and media widgets: the bus is reached in the background, once the windows
+    // are up.
+    QTimer::singleShot(0, this, [this] {
+        if (m_objControler->boolShuttingDown()) return;
+        m_mpris = std::make_unique<MprisService>(*m_objControler, *m_frmMain);
+        m_mpris->start();
     });
 }
 

@@ -13,6 +13,7 @@
 #include "handover/InstanceChannel.h"
 #include "handover/InstanceServer.h"
 #include "model/PlayList.h"
+#include "mpris/MprisService.h"
 
 // The player's start-up module: it owns the process-wide objects (play list, controller, tray window, screen
 // window, control panel), wires them together in Main and opens the files of the command line.
@@ -83,4 +84,6 @@ class M1 : public QObject {
     std::unique_ptr<frmHide> m_frmHide;
     std::unique_ptr<frmScreen> m_frmScreen;
     std::unique_ptr<frmMain> m_frmMain;
+    // The desktop's media controls, on the session bus once the windows are up.
+    std::unique_ptr<MprisService> m_mpris;
 };

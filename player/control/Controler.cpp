@@ -160,12 +160,19 @@ void Controler::setPlayRuler(EngineRule lngRule) {
 }
 
 void Controler::setFilePath(const QString& strPath) {
+    loadIntoScreen(strPath);
+}
+
+void Controler::loadIntoScreen(const QString& strPath) {
     m_frmScreen->setStrFilePath(strPath);
+    m_lngReportedLength = 0;
+    emit PlayItemChange();
 }
 
 void Controler::setVolume(std::int16_t intVolume) {
     m_objSysConfig->setIntVolumeValue(intVolume);
     m_frmScreen->setIntVolume(intVolume);
+    emit VolumeChange();
 }
 
 qint64 Controler::lngGetClipLength() const {
@@ -178,10 +185,12 @@ void Controler::setJinDu(qint64 lngSeconds) {
         m_frmScreen->play();
         reportFace(FaceState::Playing);
     }
+    emit JinDuSet(lngSeconds);
 }
 
 void Controler::setMute(bool boolMute) {
     m_frmScreen->setBoolMute(boolMute);
+    emit VolumeChange();
 }
 bool Controler::boolGetMuteValue() const {
     return m_frmScreen->boolMute();
@@ -230,7 +239,11 @@ MoviePtr Controler::AddAMovieToPL(const QString& strPath, MoviePtr& objListResul
     movie->strFileName = strFileNameOfPath(strPath);
     movie->strFilePath = strPath;
     objListResult = m_objPlayList->addAItem(movie);
-    if (movie->boolIsPlayItem) m_frmScreen->setStrFilePath(strPath);
+    if (movie->boolIsPlayItem) {
+        loadIntoScreen(strPath);
+    } else {
+        emit PlayItemChange();
+    }
     return movie;
 }
 
@@ -281,12 +294,14 @@ void Controler::BatchAddMovie(const QStringList& paths, bool boolPlayNow) {
 
 bool Controler::deleteAItemFromPL(const QString& strFlag, MoviePtr& oldActItem, MoviePtr& newActItem,
                                   bool& boolWasPlayItem) {
-    return m_objPlayList->deleteAItem(strFlag, oldActItem, newActItem, boolWasPlayItem);
+    const bool deleted = m_objPlayList->deleteAItem(strFlag, oldActItem, newActItem, boolWasPlayItem);
+    if (deleted) emit PlayItemChange();
+    return deleted;
 }
 
 void Controler::deleteAllItemFromPL() {
     m_objPlayList->clearList();
-    m_frmScreen->setStrFilePath(QString());
+    loadIntoScreen(QString());
 }
 
 bool Controler::moveAItemUpDown(MoveDirection direction, const QString& strFlag, MoviePtr& swappedItem) {
@@ -312,7 +327,7 @@ void Controler::PlayAMovieByFlag(const QString& strFlag) {
     MoviePtr ignored;
     m_objPlayList->setPlayItemByFlag(strFlag, ignored);
     if (const MoviePtr item = m_objPlayList->objGetPlayItem()) {
-        m_frmScreen->setStrFilePath(item->strFilePath);
+        loadIntoScreen(item->strFilePath);
         m_frmScreen->play();
     }
 }
@@ -332,7 +347,7 @@ void Controler::playNextPreviousPlayItem(StepDirection lngDirection, bool boolRe
     if (!objItem) return;
     MoviePtr ignored;
     m_objPlayList->setActItemByFlag(objItem->strFlag, ignored);
-    m_frmScreen->setStrFilePath(objItem->strFilePath);
+    loadIntoScreen(objItem->strFilePath);
 }
 
 // ---- Windows --------------------------------------------------------------------------------------------
@@ -492,6 +507,7 @@ void Controler::frmScreen_clickPopuMenu(MenuCommand lngCommand) {
         case MenuCommand::Mute:
             m_frmScreen->setBoolMute(lngCommand == MenuCommand::Mute);
             reportFace(m_frmScreen->boolMute() ? FaceState::Muted : FaceState::SoundOn);
+            emit VolumeChange();
             break;
         case MenuCommand::ShowMainFace:
             showMainFace();
@@ -534,6 +550,10 @@ void Controler::frmScreen_JinDu(qint64 lngPercent, qint64 lngPositionSeconds, co
                                 qint64 lngLengthSeconds, const QString& strLength) {
     if (m_boolShuttingDown || !m_frmMain) return;
     m_frmMain->setJinDu(lngPercent, lngPositionSeconds, strPosition, lngLengthSeconds, strLength);
+    if (lngLengthSeconds > 0 && lngLengthSeconds != m_lngReportedLength) {
+        m_lngReportedLength = lngLengthSeconds;
+        emit PlayItemChange();
+    }
 }
 
 void Controler::frmScreen_PlayErr(const QString& strMessage) {

@@ -70,6 +70,8 @@ class Controler : public QObject {
     void setFilePath(const QString& strPath);
     void setVolume(std::int16_t intVolume);
     qint64 lngGetClipLength() const;
+    // The play item's length in seconds as the screen window last reported it; 0 until it is known.
+    qint64 lngReportedLength() const { return m_lngReportedLength; }
     void setJinDu(qint64 lngSeconds);
     void setMute(bool boolMute);
     bool boolGetMuteValue() const;
@@ -147,6 +149,17 @@ class Controler : public QObject {
                                            bool& boolMaxSize, QString& strCaption);
     MouseHideShow* objMouseHideShow() const { return m_objMouseHideShow.get(); }
 
+  signals:
+    // For the player's listeners beyond its windows (the desktop's media controls): the screen window
+    // started, paused or stopped playing.
+    void StateChange();
+    // The play item changed, or what is known of it (its length), or the list it steps through.
+    void PlayItemChange();
+    // The volume or the mute changed.
+    void VolumeChange();
+    // The play position was set to lngSeconds (a seek), not reached by playing on.
+    void JinDuSet(qint64 lngSeconds);
+
   private:
     void createSaverSide(const QString& strScrSavPrcsFolderPath);
     void releaseSaverSide();
@@ -156,6 +169,8 @@ class Controler : public QObject {
     std::int32_t lngSaverWorkState() const;
     void reportFace(FaceState state);
     void seekBy(qint64 seconds);
+    // The file the screen window plays next; the play item's listeners hear of it.
+    void loadIntoScreen(const QString& strPath);
     void changeVolumeBy(int delta);
     void finishExit();
     void endProcess();
@@ -177,4 +192,5 @@ class Controler : public QObject {
     bool m_boolExitNoteUp = false;
     bool m_boolEnded = false;
     bool m_boolKeepListAtExit = false;
+    qint64 m_lngReportedLength = 0;  // the play item's length as last reported, in seconds
 };

@@ -58,7 +58,9 @@ void Controler::settleDesktopSaverHold() {
 }
 
 void Controler::frmScreen_StateChange() {
-    if (!m_boolShuttingDown) settleDesktopSaverHold();
+    if (m_boolShuttingDown) return;
+    settleDesktopSaverHold();
+    emit StateChange();
 }
 
 void Controler::previewAScrSavProcByName(const QString& strProcName) {

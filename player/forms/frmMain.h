@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "control/PanelTransport.h"
 #include "control/PanelView.h"
 #include "model/Movie.h"
 #include "model/PlayerCodes.h"
@@ -32,8 +33,8 @@ class PlayListRows;
 // The control panel: the play list and the play-error log on two tabs, the transport buttons, progress and
 // volume, the play-rule and engine-rule choices, full screen on a chosen monitor, and the File, Settings and
 // Help menus. Every action is a call on the controller, which calls the public members back with the state
-// to show. Closing the window only hides it.
-class frmMain : public QWidget, public PanelView {
+// to show. Closing the window only hides it. Its transport is also what the player's remote controls press.
+class frmMain : public QWidget, public PanelView, public PanelTransport {
     Q_OBJECT
   public:
     explicit frmMain(Controler* controler, QWidget* parent = nullptr);
@@ -59,6 +60,16 @@ class frmMain : public QWidget, public PanelView {
     void minimiseFace() override { showMinimized(); }
     void moveFace(const QPoint& topLeft) override { move(topLeft); }
     void showVolume(int volume) override;
+
+    // The transport the remote controls press.
+    PlayButtonState playButtonOffers() const override;
+    void clickPlay() override;
+    void clickStop() override;
+    void clickStep(StepDirection direction) override;
+    void releaseJinDuAt(qint64 lngSeconds) override;
+    void slideVolumeTo(int intVolume) override;
+    qint64 lngShownJinDu() const override { return lngGetJinDu(); }
+    qint64 lngShownMovieLen() const override { return lngGetMovieLen(); }
 
     void setPlayButtonState(PlayButtonState state);
     void setMute();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
 
 #include "ControlTag.h"
 #include "control/Controler.h"
@@ -117,6 +118,37 @@ void frmMain::cmdPlay_Click() {
 void frmMain::cmdStop_Click() {
     m_controler->stopPlay();
     setFaceToAPlayState(FaceState::Stopped, false);
+}
+
+// ---- The transport as the remote controls press it ------------------------------------------------------
+
+PlayButtonState frmMain::playButtonOffers() const {
+    return tagOf(cmdPlay) == QLatin1String("2") ? PlayButtonState::OffersPlay : PlayButtonState::OffersPause;
+}
+
+void frmMain::clickPlay() {
+    cmdPlay->click();
+}
+
+void frmMain::clickStop() {
+    cmdStop->click();
+}
+
+void frmMain::clickStep(StepDirection direction) {
+    (direction == StepDirection::Previous ? cmdUp : cmdDown)->click();
+}
+
+// As a drag of the thumb that ends there: the labels follow it, letting go seeks.
+void frmMain::releaseJinDuAt(qint64 lngSeconds) {
+    m_boolDraggingJinDu = true;
+    sldJinDu->setValue(static_cast<int>(std::clamp<qint64>(lngSeconds, 0, sldJinDu->maximum())));
+    sendJinDuToControler();
+}
+
+// Sent on even when the slider already stands there: a new volume brings the sound back.
+void frmMain::slideVolumeTo(int intVolume) {
+    setSliderValue(sldVolume, std::clamp(intVolume, 0, 100));
+    sldVolume_Scroll();
 }
 
 void frmMain::setMute() {

@@ -99,6 +99,15 @@ QStringList typesOf(const QString& extension) {
     return types;
 }
 
+QStringList tableTypes() {
+    QStringList types;
+    for (const TableRow& row : kTable) {
+        const QString type = tableType(QLatin1String(row.extension));
+        if (!types.contains(type)) types.append(type);
+    }
+    return types;
+}
+
 QByteArray packageText(const std::map<QString, QString>& globs) {
     std::map<QString, QStringList> byType;
     for (const auto& [extension, type] : globs) byType[type].append(QStringLiteral("*") + extension);

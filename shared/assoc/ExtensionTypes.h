@@ -15,6 +15,8 @@ QStringList knownTypes(const QString& extension);
 QString tableType(const QString& extension);
 // knownTypes(), else the table's type, else nothing.
 QStringList typesOf(const QString& extension);
+// Every type of the table, each once, under the names tableType() gives: the types the player opens.
+QStringList tableTypes();
 
 // A MIME package (shared-mime-info's XML) that gives each extension its type by a glob "*<ext>"; the
 // map runs from extension to type.

@@ -1,17 +1,6 @@
 #include "DesktopScreenSaverInhibitor.h"
 
-#include <QFileInfo>
-
-namespace {
-// The user's session bus, when the session has one; never one started on demand (libdbus's "autolaunch").
-QDBusConnection sessionBusWhenOffered() {
-    const QString runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const bool offered =
-        !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") ||
-        (!runtimeFolder.isEmpty() && QFileInfo::exists(runtimeFolder + QStringLiteral("/bus")));
-    return offered ? QDBusConnection::sessionBus() : QDBusConnection(QString());
-}
-}  // namespace
+#include "SessionBus.h"
 
 void DesktopScreenSaverInhibitor::holdOffScreenSaver() {
     m_boolSaverHeld = true;

@@ -5,8 +5,8 @@
 
 // What the build made for the tests.
 namespace built {
-// The generated test media (tests/media/make-test-media): clip.webm, clip.mp4, clip.ogg, tone.wav,
-// random.bin.
+// The generated test media (tests/media/make-test-media): clip.webm, clip.mp4, clip.ogg, long.webm (30 s),
+// tone.wav, random.bin.
 QString media(const char* name);
 QString engineFolder();
 // The built program folder (build/dist/Kestrune).

@@ -1,0 +1,3 @@
+#include "MprisLog.h"
+
+Q_LOGGING_CATEGORY(lcMpris, "kestrune.mpris")
