@@ -20,16 +20,26 @@ constexpr InhibitService kServices[] = {
 };
 }  // namespace
 
+static_assert(std::size(kServices) == SessionBusInhibition::kServiceCount);
+
 void SessionBusInhibition::hold(const QDBusConnection& bus) {
     if (m_boolHeld || !bus.isConnected()) return;
-    for (const InhibitService& service : kServices) {
+    for (std::size_t index = 0; index < std::size(kServices); ++index) {
+        const InhibitService& service = kServices[index];
+        const auto now = std::chrono::steady_clock::now();
+        if (m_missingSince[index] && now - *m_missingSince[index] < kMissingServiceRetry) continue;
         QDBusMessage call =
             QDBusMessage::createMethodCall(QLatin1String(service.service), QLatin1String(service.path),
                                            QLatin1String(service.interface), QStringLiteral("Inhibit"));
         call << QStringLiteral("Brandock") << QStringLiteral("Playing media");
         const QDBusMessage reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1) {
-            qCDebug(lcInhibit) << service.service << "not inhibited:" << reply.errorMessage();
+            if (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")) {
+                if (!m_missingSince[index]) qCInfo(lcInhibit) << service.service << "is not on this desktop";
+                m_missingSince[index] = now;
+            } else {
+                qCDebug(lcInhibit) << service.service << "not inhibited:" << reply.errorMessage();
+            }
             continue;
         }
         m_boolHeld = true;
