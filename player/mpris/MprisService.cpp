@@ -13,7 +13,7 @@
 
 namespace {
 constexpr qint64 kMicroseconds = 1000000;
-// RequestName's flag and answers (the D-Bus specification's numbers).
+// RequestName's flag and answers, as the bus daemon numbers them.
 constexpr uint kDoNotQueue = 4;
 constexpr uint kPrimaryOwner = 1;
 constexpr uint kAlreadyOwner = 4;
