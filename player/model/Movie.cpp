@@ -2,7 +2,22 @@
 
 #include "base/Rounding.h"
 
-Movie::Movie() : strFlag(strFlagFor(QDateTime::currentDateTime())) {}
+namespace {
+// The key of the current millisecond. Reading the local time consults the time zone (a file check) every
+// time; the items of one batch are made within a few milliseconds, so the key is worked out once for each.
+QString strFlagOfNow() {
+    thread_local qint64 lastMs = -1;
+    thread_local QString lastFlag;
+    const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
+    if (nowMs != lastMs) {
+        lastMs = nowMs;
+        lastFlag = Movie::strFlagFor(QDateTime::fromMSecsSinceEpoch(nowMs));
+    }
+    return lastFlag;
+}
+}  // namespace
+
+Movie::Movie() : strFlag(strFlagOfNow()) {}
 
 QString Movie::strFlagFor(const QDateTime& localTime) {
     const QDate date = localTime.date();
