@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPointer>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -30,6 +31,10 @@
 
 namespace {
 int terminationPipe[2] = {-1, -1};
+
+// How long after its engine is there a start that plays a file leaves the other engine untested: its first
+// picture is up well before.
+constexpr int kOtherEngineTestDelayMs = 3000;
 
 void onTerminationSignal(int) {
     const char byte = 1;
@@ -91,7 +96,14 @@ void M1::Main(const QString& strCommandLine) {
                                 ? EngineLoader::kMediaPlayer
                                 : EngineLoader::kRealPlayer;
     m_intFirstEngine = firstEngine;
-    if (!strCommandLine.isEmpty()) m_engines->prepareInBackground(firstEngine);
+    m_boolPlaysAtStart = !strCommandLine.isEmpty();
+    if (!strCommandLine.isEmpty()) {
+        // Qt loads its picture plugins when it first reads a picture (the panel's menu bar asks the style for
+        // an icon), and the dynamic linker lets nobody load anything while it loads the engine: they are
+        // loaded now, so the windows are built while the engine loads rather than after it.
+        QImageReader::supportedImageFormats();
+        m_engines->prepareInBackground(firstEngine);
+    }
 
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
     m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
@@ -176,9 +188,14 @@ void M1::testEngineInBackground(int engine) {
 void M1::engineTested(int engine) {
     if (!m_boolSysReady || m_boolEnginesMissing || m_objControler->boolShuttingDown()) return;
     if (boolEngineInstalled(engine)) {
-        if (engine == m_intFirstEngine)
-            testEngineInBackground(engine == EngineLoader::kRealPlayer ? EngineLoader::kMediaPlayer
-                                                                       : EngineLoader::kRealPlayer);
+        if (engine != m_intFirstEngine) return;
+        // Loading the other engine's libraries takes a processor for a while: a start that plays a file
+        // tests the other engine once the file's first picture is up.
+        const int other =
+            engine == EngineLoader::kRealPlayer ? EngineLoader::kMediaPlayer : EngineLoader::kRealPlayer;
+        QTimer::singleShot(m_boolPlaysAtStart ? kOtherEngineTestDelayMs : 0, this, [this, other] {
+            if (!m_objControler->boolShuttingDown()) testEngineInBackground(other);
+        });
         return;
     }
     m_boolEnginesMissing = true;

@@ -76,6 +76,7 @@ class M1 : public QObject {
     bool m_boolEnginesMissing = false;
     bool m_boolCheckEngines = false;
     int m_intFirstEngine = EngineLoader::kRealPlayer;
+    bool m_boolPlaysAtStart = false;
     InstanceLock m_instanceLock;
     std::unique_ptr<InstanceServer> m_instanceServer;
     std::unique_ptr<EngineLoader> m_engines;
