@@ -20,6 +20,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -161,16 +162,19 @@ class DragSource {
     }
     void leave() { send("XdndLeave", 0, 0, 0, 0); }
     void drop() { send("XdndDrop", 0, static_cast<long>(m_time), 0, 0); }
-    // Serves the target's requests for the list; true once it says the drop is finished.
+    // Serves the target's requests for the list and notes when it says the drop is finished.
+    void handle(const XEvent& e) {
+        serve(e);
+        m_finished = m_finished || isMessage(e, "XdndFinished");
+    }
+    bool finished() const { return m_finished; }
     bool serveUntilFinished() {
-        bool finished = false;
         while (XPending(display) > 0) {
             XEvent e;
             XNextEvent(display, &e);
-            serve(e);
-            finished = finished || isMessage(e, "XdndFinished");
+            handle(e);
         }
-        return finished;
+        return m_finished;
     }
 
   private:
@@ -213,6 +217,7 @@ class DragSource {
     }
 
     Window m_target = 0, m_source = 0;
+    bool m_finished = false;
     std::string m_uris;
     Atom m_uriList = atom("text/uri-list");
     Time m_time = CurrentTime;
@@ -313,16 +318,53 @@ unsigned long long picture(Window window) {
     return hash;
 }
 
-// Waits for the window's picture to differ from `before`; the time since `start`, or a negative number.
-double waitForChange(Window window, unsigned long long before, Clock::time_point start,
-                     const std::function<void()>& meanwhile = {}) {
-    while (Clock::now() - start < kPatience) {
-        if (meanwhile) meanwhile();
-        if (picture(window) != before) return msSince(start);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+// Tells when something draws into a window, from the X server's damage reports: the probe sleeps until
+// then instead of reading the whole window over and over, which would both load the X server the player
+// draws through and only see a change at the next reading.
+class DrawingWatch {
+  public:
+    explicit DrawingWatch(Window window) : m_window(window) {
+        int error = 0;
+        if (!XDamageQueryExtension(display, &m_eventBase, &error)) {
+            std::fprintf(stderr, "peer-probe: the X server reports no damage\n");
+            std::exit(2);
+        }
+        m_damage = XDamageCreate(display, window, XDamageReportNonEmpty);
+        XSync(display, False);
     }
-    return -1;
-}
+    ~DrawingWatch() { XDamageDestroy(display, m_damage); }
+
+    // Waits for the window's picture to differ from `before`: the time since `start` of the drawing that
+    // changed it, or a negative number. Other events go to `meanwhile`.
+    double waitForChange(unsigned long long before, Clock::time_point start,
+                         const std::function<void(const XEvent&)>& meanwhile = {}) {
+        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        while (Clock::now() - start < kPatience) {
+            double drawnMs = -1;
+            while (XPending(display) > 0) {
+                XEvent e;
+                XNextEvent(display, &e);
+                if (e.type == m_eventBase + XDamageNotify) {
+                    if (drawnMs < 0) drawnMs = msSince(start);
+                } else if (meanwhile) {
+                    meanwhile(e);
+                }
+            }
+            if (drawnMs >= 0) {
+                XDamageSubtract(display, m_damage, None, None);
+                if (picture(m_window) != before) return drawnMs;
+            }
+            // Xlib may already hold events it read while answering a request: poll only when it holds none.
+            if (XPending(display) == 0) poll(&connection, 1, 50);
+        }
+        return -1;
+    }
+
+  private:
+    Window m_window;
+    Damage m_damage = 0;
+    int m_eventBase = 0;
+};
 
 int watchRows(int argc, char** argv) {
     if (argc < 5 || std::string_view(argv[3]) != "--") return 2;
@@ -331,10 +373,11 @@ int watchRows(int argc, char** argv) {
         std::fprintf(stderr, "peer-probe: no window \"%s\"\n", argv[2]);
         return 1;
     }
+    DrawingWatch drawing(window);
     const unsigned long long before = picture(window);
     const auto start = Clock::now();
     const pid_t child = spawn(argv + 4);
-    const double ms = waitForChange(window, before, start);
+    const double ms = drawing.waitForChange(before, start);
     if (ms >= 0) std::printf("rows-ms %.1f\n", ms);
     waitpid(child, nullptr, 0);
     std::printf("ended-ms %.1f\n", msSince(start));
@@ -356,17 +399,14 @@ int dropFiles(int argc, char** argv) {
         std::fprintf(stderr, "peer-probe: the window does not take the drop\n");
         return 1;
     }
+    DrawingWatch drawing(target);
     const unsigned long long before = picture(target);
     const auto start = Clock::now();
     source.drop();
-    bool finished = false;
-    const double ms =
-        waitForChange(target, before, start, [&] { finished = source.serveUntilFinished() || finished; });
+    const double ms = drawing.waitForChange(before, start, [&](const XEvent& e) { source.handle(e); });
     if (ms >= 0) std::printf("rows-ms %.1f\n", ms);
-    while (!finished && Clock::now() - start < kPatience) {
-        finished = source.serveUntilFinished();
+    while (!source.serveUntilFinished() && Clock::now() - start < kPatience)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
     return ms >= 0 ? 0 : 1;
 }
 }  // namespace

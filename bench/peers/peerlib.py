@@ -56,7 +56,7 @@ class Bench:
         """The probe, the bare Qt start and the bare Qt player on libmpv are built here, from this checkout, for
         every build measured."""
         self.probe = os.path.join(self.work, "peer-probe")
-        run(["c++", "-std=c++20", "-O2", "-o", self.probe, os.path.join(HERE, "peer_probe.cpp"), "-lX11"])
+        run(["c++", "-std=c++20", "-O2", "-o", self.probe, os.path.join(HERE, "peer_probe.cpp"), "-lX11", "-lXdamage"])
         self.qt_core_start = os.path.join(self.work, "qt-core-start")
         flags = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Core"], capture_output=True, text=True,
                                check=True).stdout.split()

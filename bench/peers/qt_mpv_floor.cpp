@@ -52,8 +52,12 @@ int main(int argc, char** argv) {
     if (!mpv.create) return 1;
     mpv_handle* handle = mpv.create();
     const QByteArray wid = QByteArray::number(static_cast<qulonglong>(video.winId()));
-    for (const auto& [name, value] : {std::pair{"wid", wid.constData()}, {"vo", "x11"}, {"hwdec", "no"},
-                                      {"ao", "null"}, {"keep-open", "yes"}, {"config", "no"}})
+    for (const auto& [name, value] : {std::pair{"wid", wid.constData()},
+                                      {"vo", "x11"},
+                                      {"hwdec", "no"},
+                                      {"ao", "null"},
+                                      {"keep-open", "yes"},
+                                      {"config", "no"}})
         mpv.option(handle, name, value);
     if (mpv.initialize(handle) < 0) return 1;
     const char* load[] = {"loadfile", argv[1], nullptr};
