@@ -3,8 +3,9 @@
 #include <QDir>
 #include <QTest>
 
+#include "base/CoreText.h"
 #include "handover/InstanceChannel.h"
-#include "handover/InstanceSender.h"
+#include "startcore/InstanceSender.h"
 #include "support/BuildPaths.h"
 #include "support/ProgramFolder.h"
 #include "support/XTools.h"
@@ -72,11 +73,11 @@ TEST_F(HandOver, OnlyAStartThatBecomesThePlayerLoadsThePlayerLibrary) {
 TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
     QProcess* first = start({});
     ASSERT_TRUE(runtime.waitForChannel());
-    InstanceSender channel(instancechannel::strServerPath(), instancechannel::kConnectTimeoutMs);
+    InstanceSender channel(coreText(instancechannel::strServerPath()), instancechannel::kConnectTimeoutMs);
     ASSERT_TRUE(channel.boolConnected());
     const QString a = copyOfMedia(1), b = copyOfMedia(2), c = copyOfMedia(3);
     const auto send = [&channel](const QString& text) {
-        return channel.boolSend(text, instancechannel::kSendTimeoutMs);
+        return channel.boolSend(coreText(text), instancechannel::kSendTimeoutMs);
     };
     EXPECT_TRUE(send(a));
     EXPECT_TRUE(send(b));  // within 300 ms: dropped
