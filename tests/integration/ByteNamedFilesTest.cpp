@@ -37,6 +37,24 @@ TEST_F(ByteNamedFiles, TheCommandLineAndTheHandOverKeepTheNamesBytes) {
               (QList<QByteArray>{kGbkHello + ".webm", kGbkChinese + " 2.wav"}));
 }
 
+// A later start with several files, one named in GBK, hands them over in a block of its own, each whole, and
+// takes the block away once the player has read it.
+TEST_F(ByteNamedFiles, ASecondStartHandsSeveralFilesOverWholeInABlockOfItsOwn) {
+    const QByteArray names = QFile::encodeName(folder.root()) + '/' + kGbkChinese;
+    const QByteArray gbk = copyUnder(built::media("tone.wav"), names, kGbkHello + ".wav");
+    const QByteArray plain = copyUnder(built::media("clip.webm"), names, "plain 2.webm");
+
+    QProcess* player = startWith({}, "/");
+    ASSERT_TRUE(runtime.waitForChannel());
+    QProcess* second = startWith({kGbkHello + ".wav", "plain 2.webm"}, names);
+    const qint64 secondId = second->processId();
+    EXPECT_EQ(waitForExit(second), 0);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/KestruneHO_%1").arg(secondId)));
+    ASSERT_EQ(terminate(player), 0);
+    EXPECT_EQ(storedBytes(folder.databasePath(), "select file_path from play_list order by item_order"),
+              (QList<QByteArray>{gbk, plain}));
+}
+
 TEST_P(EngineScreen, PlaysAFileWhoseNameIsNotUtf8) {
     requireEngine();
     const QByteArray path =

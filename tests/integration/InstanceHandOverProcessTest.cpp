@@ -55,8 +55,16 @@ TEST_F(HandOver, ASecondStartNeedsNoDisplay) {
 }
 
 // A start that hands over loads nothing of the player: from a program folder without the player library it
-// still hands its file to the running player, and only a start that would become the player needs it.
+// still hands its file to the running player, and only a start that would become the player needs it. The
+// program itself links no toolkit.
 TEST_F(HandOver, OnlyAStartThatBecomesThePlayerLoadsThePlayerLibrary) {
+    QProcess libraries;
+    libraries.start(QStringLiteral("ldd"), {folder.program()});
+    ASSERT_TRUE(libraries.waitForFinished());
+    const QByteArray linked = libraries.readAllStandardOutput();
+    EXPECT_TRUE(linked.contains("libc.so")) << linked.constData();
+    EXPECT_FALSE(linked.contains("libQt")) << linked.constData();
+
     ProgramFolder withoutPlayer;
     ASSERT_TRUE(withoutPlayer.installProgram());
     ASSERT_TRUE(QFile::remove(withoutPlayer.path() + QStringLiteral("/libbrandock_player.so")));
