@@ -1,10 +1,13 @@
 // Later starts of the built player hand their command lines to the running one, through the user's private
 // channel; real processes on the private X server.
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
+#include <utility>
 
 #include "base/CoreText.h"
 #include "handover/InstanceChannel.h"
+#include "start/StartRequest.h"
 #include "startcore/InstanceSender.h"
 #include "support/BuildPaths.h"
 #include "support/ProgramFolder.h"
@@ -76,6 +79,26 @@ TEST_F(HandOver, OnlyAStartThatBecomesThePlayerLoadsThePlayerLibrary) {
     EXPECT_EQ(waitForExit(players.start(withoutPlayer.program(), {file})), 0);
     ASSERT_EQ(terminate(first), 0);
     EXPECT_EQ(readStored()->paths(), QStringList{file});
+}
+
+// --help and --version answer on the terminal, in UTF-8, with no player running and no display, and leave
+// no channel behind.
+TEST_F(HandOver, HelpAndVersionAnswerOnTheTerminalWithoutAPlayerOrADisplay) {
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4093"));
+    noDisplay.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const auto& [argument, text] :
+         {std::pair{"--version", strVersionText()}, std::pair{"-h", strUsageText()},
+          std::pair{"--help", strUsageText()}}) {
+        QProcess start;
+        start.setProcessEnvironment(noDisplay);
+        start.start(folder.program(), {QLatin1String(argument)});
+        ASSERT_TRUE(start.waitForFinished(20000)) << argument;
+        EXPECT_EQ(start.exitCode(), 0) << argument;
+        EXPECT_EQ(start.readAllStandardOutput(), text.toUtf8()) << argument;
+    }
+    EXPECT_TRUE(strVersionText().startsWith(QStringLiteral("brandock (Kestrune Vandrel) ")));
+    EXPECT_FALSE(QFileInfo::exists(instancechannel::strServerPath()));
 }
 
 TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
