@@ -4,7 +4,7 @@
 # second engine's pipeline builds at run time, which no program links.
 
 # The version the programs answer with --version.
-file(STRINGS "${PROJECT_SOURCE_DIR}/shared/base/Product.h" KESTRUNE_VERSION_LINE
+file(STRINGS "${PROJECT_SOURCE_DIR}/shared/basecore/Product.h" KESTRUNE_VERSION_LINE
     REGEX "kProductVersion = \"[0-9.]+\"")
 string(REGEX REPLACE ".*\"([0-9.]+)\".*" "\\1" KESTRUNE_PACKAGE_VERSION "${KESTRUNE_VERSION_LINE}")
 

@@ -12,9 +12,10 @@
 #include <cstdio>
 
 #include "AppLog.h"
-#include "base/Product.h"
+#include "base/CoreText.h"
 #include "base/ProgramPaths.h"
 #include "base/Rounding.h"
+#include "basecore/Product.h"
 #include "db/SettingsDatabase.h"
 #include "forms/ChineseLocale.h"
 #include "forms/ControlerWiring.h"
@@ -68,8 +69,9 @@ void M1::Main(const QString& strCommandLine) {
         return;
     }
     // Without a folder of the user's own this player runs alone, and says so where it was started.
-    if (!m_instanceLock.strNoChannel().isEmpty())
-        std::fputs(("brandock: " + m_instanceLock.strNoChannel() + '\n').toLocal8Bit().constData(), stderr);
+    if (!m_instanceLock.strNoChannel().empty())
+        std::fputs(("brandock: " + qtText(m_instanceLock.strNoChannel()) + '\n').toLocal8Bit().constData(),
+                   stderr);
 
     installDesktopServices();
     useChineseLocale();
@@ -108,7 +110,7 @@ void M1::Main(const QString& strCommandLine) {
     m_frmHide = std::make_unique<frmHide>(m_objControler.get());
     m_frmHide->setWindowTitle(QLatin1String(instancechannel::kInstanceCaption));
     // The tray window's channel: later starts reach this player from here on.
-    if (m_instanceLock.strNoChannel().isEmpty()) {
+    if (m_instanceLock.strNoChannel().empty()) {
         m_instanceServer =
             std::make_unique<InstanceServer>([this](const QString& text) { onInstanceMessage(text); });
         if (!m_instanceServer->boolListen(error))

@@ -4,10 +4,11 @@
 #include <type_traits>
 
 #include "M1.h"
+#include "base/CoreText.h"
 #include "base/ProgramPaths.h"
 #include "handover/InstanceChannel.h"
 #include "start/PlayerLibrary.h"
-#include "start/StartFiles.h"
+#include "startcore/StartFiles.h"
 
 extern "C" __attribute__((visibility("default"))) int kestruneRunPlayer(int argc, char* argv[],
                                                                         InstanceLock* instanceLock) {
@@ -23,8 +24,8 @@ extern "C" __attribute__((visibility("default"))) int kestruneRunPlayer(int argc
     m1.setEnginePresenceCheck(true);
     {
         // QApplication has taken its own options out of argv.
-        const StartFiles files(argumentsOf(argc, argv));
-        m1.Main(files.strCommandLine());
+        const StartFiles files(startcore::argumentsOf(argc, argv));
+        m1.Main(qtText(files.strCommandLine()));
     }
     if (m1.boolHandedOver()) return 0;
     // Once the list and settings are stored the next start may become the player at once; the event loop

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "M1Windows.h"
-#include "base/Product.h"
+#include "basecore/Product.h"
 
 namespace {
 QLineEdit* addressBox(const char* address, QWidget* parent) {

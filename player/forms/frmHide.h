@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "base/Product.h"
+#include "basecore/Product.h"
 #include "control/TrayView.h"
 
 class Controler;

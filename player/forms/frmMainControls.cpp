@@ -20,7 +20,7 @@
 #include "ControlTag.h"
 #include "FormUnits.h"
 #include "PlayListRows.h"
-#include "base/Product.h"
+#include "basecore/Product.h"
 #include "frmMain.h"
 
 namespace {

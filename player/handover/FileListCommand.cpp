@@ -1,14 +1,9 @@
 #include "FileListCommand.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "MF.h"
 
 CommandMode commandModeOf(const QString& text) {
-    if (text.startsWith(kPlayCommandPrefix, Qt::CaseSensitive)) return CommandMode::Play;
-    if (text.startsWith(kAddCommandPrefix, Qt::CaseSensitive)) return CommandMode::Add;
-    return CommandMode::Single;
+    return filelist::commandModeOf(coreText(text));
 }
 
 bool boolParseFileListCommand(const QString& text, FileListCommand& command) {
@@ -72,63 +67,19 @@ QStringList commandFileList(const QString& text, bool& boolPlay, QString& strOwn
 }
 
 QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 lngBlockSize) {
-    return (boolPlay ? kPlayCommandPrefix : kAddCommandPrefix) + kCommandFieldSeparator + strBlockName +
-           kCommandFieldSeparator + QString::number(lngBlockSize);
+    return qtText(filelist::strFileListCommand(boolPlay, coreText(strBlockName), lngBlockSize));
 }
-
-namespace {
-bool boolWriteBlockText(const QString& name, const QString& text, qint32& lngFS, QString& error) {
-    if (!MF::boolValidName(name)) {
-        error = QStringLiteral("\"%1\" cannot name a block").arg(name);
-        return false;
-    }
-    if (text.isEmpty()) {
-        error = QStringLiteral("no files to hand over");
-        return false;
-    }
-    if (text.size() > MF::kMaxBlockSize / 2) {
-        error = QStringLiteral("the file list is larger than a block may be");
-        return false;
-    }
-    const auto size = static_cast<qint32>(text.size() * 2);
-    MF block;
-    block.setStrFMN(name);
-    block.setLngFS(size);
-    if (block.OFM() == MF::kNoHandle) {
-        error = QStringLiteral("cannot create the block \"%1\": %2")
-                    .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    // Someone else's block is not overwritten: its reader may still be coming.
-    if (!block.boolCreatedBlock()) {
-        error = QStringLiteral("the block \"%1\" exists already").arg(name);
-        return false;
-    }
-    if (block.WF(text) != size) {
-        error = QStringLiteral("cannot write the block \"%1\"").arg(name);
-        block.CFM();
-        MF::boolRemoveBlock(name);
-        return false;
-    }
-    lngFS = size;
-    return true;
-}
-}  // namespace
 
 bool boolWriteFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
-    return boolWriteBlockText(name, files.join(kFileListSeparator), lngFS, error);
+    std::u16string reason;
+    if (filelist::boolWriteFileListBlock(coreText(name), coreTexts(files), lngFS, reason)) return true;
+    error = qtText(reason);
+    return false;
 }
 
 bool boolWriteOwnFileListBlock(const QString& name, const QStringList& files, qint32& lngFS, QString& error) {
-    if (files.isEmpty()) {
-        error = QStringLiteral("no files to hand over");
-        return false;
-    }
-    for (const QString& file : files) {
-        if (file.contains(QChar(u'\0'))) {
-            error = QStringLiteral("a file name holds a NUL character");
-            return false;
-        }
-    }
-    return boolWriteBlockText(name, kOwnListMark + files.join(QChar(u'\0')), lngFS, error);
+    std::u16string reason;
+    if (filelist::boolWriteOwnFileListBlock(coreText(name), coreTexts(files), lngFS, reason)) return true;
+    error = qtText(reason);
+    return false;
 }

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "base/CoreText.h"
+#include "startcore/FileListBlockWriter.h"
+
 // The command lines that hand the player a list of files through a file-list block (MF):
 //   "DMenuF_1__" + "/?%/" + block name + "/?%/" + block size   adds the block's files and plays the first,
 //   "DMenuF_2__" + "/?%/" + block name + "/?%/" + block size   only adds them.
@@ -13,13 +16,13 @@
 // begin with kOwnListMark and separate the files with NUL, which no path or address holds; the file
 // manager's blocks never begin with a NUL (one that does reads as empty), so the reader tells them apart.
 
-inline const QString kPlayCommandPrefix = QStringLiteral("DMenuF_1__");
-inline const QString kAddCommandPrefix = QStringLiteral("DMenuF_2__");
-inline const QString kCommandFieldSeparator = QStringLiteral("/?%/");
-inline const QString kFileListSeparator = QStringLiteral("@@_F%D-F_@");
-inline const QString kOwnListMark = QChar(u'\0') + QStringLiteral("kestrune-list") + QChar(u'\0');
+inline const QString kPlayCommandPrefix = qtText(filelist::kPlayCommandPrefix);
+inline const QString kAddCommandPrefix = qtText(filelist::kAddCommandPrefix);
+inline const QString kCommandFieldSeparator = qtText(filelist::kCommandFieldSeparator);
+inline const QString kFileListSeparator = qtText(filelist::kFileListSeparator);
+inline const QString kOwnListMark = qtText(filelist::kOwnListMark);
 
-enum class CommandMode { Single, Play, Add };
+using filelist::CommandMode;
 
 struct FileListCommand {
     CommandMode mode = CommandMode::Single;
@@ -47,7 +50,7 @@ QStringList commandFileList(const QString& text, bool& boolPlay);
 // blocks are their writers' to remove.
 QStringList commandFileList(const QString& text, bool& boolPlay, QString& strOwnBlockRead);
 
-// The writer's half, for whoever hands the player files.
+// The writer's half, for whoever hands the player files (startcore/FileListBlockWriter.h).
 QString strFileListCommand(bool boolPlay, const QString& strBlockName, qint32 lngBlockSize);
 // Creates the block `name` holding the files as the file manager writes them, and answers its size in lngFS.
 // The block stays until MF::boolRemoveBlock(name). Fails without files, when the block exists already or

@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
 
-// Only one player runs per user. The first process holds a lock file in the user's runtime folder and
-// listens on a local socket beside it that only this user may open; a later process sends its strings there
-// and ends. Both are named from the player's instance caption, which its tray window also carries.
+#include "startcore/HandOver.h"
+#include "startcore/InstanceLock.h"
+
+// Only one player runs per user (startcore/HandOver.h): the channel's folder, files and hand-over in Qt's
+// terms, for the player and its tests. The previous-instance test is startcore's InstanceLock, which the
+// program's start takes before the player library is loaded.
 namespace instancechannel {
 
-inline constexpr const char* kInstanceCaption = "play27182831415";
+using handover::kConnectTimeoutMs;
+using handover::kInstanceCaption;
+using handover::kSendTimeoutMs;
 
 // The folder of the lock and the socket, which must be the user's alone: XDG_RUNTIME_DIR when it is a
 // folder (not a link) that the user owns with mode 0700, else "kestrune-<uid>" in the temporary folder, made
@@ -20,33 +23,8 @@ QString strRuntimeFolder(QString* strErrInfo = nullptr);
 QString strLockFilePath();
 QString strServerPath();
 
-// How long a sender waits for room in the channel's queue, and for the running player to take a string,
-// before giving up.
-inline constexpr int kConnectTimeoutMs = 5000;
-inline constexpr int kSendTimeoutMs = 60000;
-
-// What a later start does: "-SMF" to the running player, then the command line when there is one; a command
-// line too long for one record travels as a file-list block of this start's own. Needs no display: a start
-// that only hands over never connects to the window system. A player that is still starting has no channel
-// yet; the start then ends without handing anything over.
+// What a later start does (handover::handOverToRunningPlayer): for a player that finds, once it is set up,
+// that another one took the lock first.
 void handOverToRunningPlayer(const QString& strCommandLine);
 
 }  // namespace instancechannel
-
-// The previous-instance test.
-class InstanceLock {
-  public:
-    // True when this process is the player: it holds the lock, or there is no runtime folder to hold one in
-    // (strNoChannel() then says why: this player runs alone, and later starts cannot reach it). False when
-    // another player holds the lock.
-    bool boolAcquire();
-    // True from a boolAcquire that answered true until release: this process is the player.
-    bool boolAcquired() const { return m_boolAcquired; }
-    void release();
-    const QString& strNoChannel() const { return m_strNoChannel; }
-
-  private:
-    std::unique_ptr<QLockFile> m_lock;
-    QString m_strNoChannel;
-    bool m_boolAcquired = false;
-};

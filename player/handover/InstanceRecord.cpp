@@ -3,17 +3,12 @@
 #include <QtEndian>
 #include <algorithm>
 
+#include "base/CoreText.h"
+
 namespace instancerecord {
 
 QByteArray buildRecord(const QString& text) {
-    const QString sent = text.left(kMaxChars);
-    QByteArray record(kRecordBytes, '\0');
-    qToLittleEndian<quint32>(kStringRecord, record.data());
-    qToLittleEndian<quint32>(static_cast<quint32>(2 * sent.size() + 1), record.data() + 4);
-    char* buffer = record.data() + 8;
-    for (qsizetype i = 0; i < sent.size(); ++i)
-        qToLittleEndian<quint16>(sent.at(i).unicode(), buffer + 2 * i);
-    return record;
+    return QByteArray::fromStdString(recordBytes(coreText(text)));
 }
 
 std::optional<QString> textOfRecord(const QByteArray& record) {

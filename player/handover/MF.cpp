@@ -7,11 +7,13 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
-#include <climits>
+
+#include "base/CoreText.h"
+#include "startcore/FileListBlockWriter.h"
 
 namespace {
 QByteArray shmName(const QString& name) {
-    return QByteArrayLiteral("/") + name.toUtf8();
+    return QByteArray::fromStdString(filelist::shmNameOf(coreText(name)));
 }
 
 bool sizeInRange(qint32 size) {
@@ -32,14 +34,11 @@ MF::~MF() {
 }
 
 bool MF::boolValidName(const QString& name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
-    if (name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0'))) return false;
-    // shm_open takes names shorter than NAME_MAX bytes, counting the terminating NUL.
-    return name.toUtf8().size() + 1 < NAME_MAX;
+    return filelist::boolValidBlockName(coreText(name));
 }
 
 bool MF::boolRemoveBlock(const QString& name) {
-    return boolValidName(name) && ::shm_unlink(shmName(name).constData()) == 0;
+    return filelist::boolRemoveBlock(coreText(name));
 }
 
 bool MF::boolBlockExists(const QString& name) {

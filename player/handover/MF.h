@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <cstddef>
 
+#include "startcore/FileListBlockWriter.h"
+
 // One named file-list block in the user's shared memory ("/" + strFMN under POSIX shm), used by one reader
 // or one writer: set strFMN and lngFS, then OFM, MFV, RF or WF, UFV, CFM.
 //
@@ -16,7 +18,7 @@ class MF {
     // The handle OFM answers when the block cannot be opened; descriptors of opened blocks are never 0.
     static constexpr int kNoHandle = 0;
     // Larger sizes are refused: a command line names the size, and nobody hands over 64 MiB of paths.
-    static constexpr qint32 kMaxBlockSize = 64 * 1024 * 1024;
+    static constexpr qint32 kMaxBlockSize = filelist::kMaxBlockSize;
 
     MF() = default;
     ~MF();

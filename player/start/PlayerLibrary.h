@@ -3,7 +3,7 @@
 class InstanceLock;
 
 // The player itself (windows, engines, settings) is a library beside the program, loaded only by a start
-// that becomes the player: a start that hands its files over to a running player loads nothing but Qt Core.
+// that becomes the player: a start that hands its files over to a running player loads no toolkit at all.
 namespace playerlibrary {
 
 inline constexpr const char* kFileName = "libbrandock_player.so";

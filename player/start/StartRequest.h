@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// What a start of the player is asked to do by its arguments, worked out by the starting process, which
-// alone knows the folder the user started it from.
+// What a start of the player is asked to do by its arguments, in Qt's terms: the rules themselves are
+// startcore/StartRequest.h, which the program's start runs without Qt.
 struct StartRequest {
     enum class Action { Start, PrintUsage, PrintVersion };
     Action action = Action::Start;

@@ -13,7 +13,7 @@
 
 #include "DesktopEntryText.h"
 #include "ExtensionTypes.h"
-#include "base/Product.h"
+#include "basecore/Product.h"
 
 namespace {
 constexpr const char* kDefaults = MimeAppsList::kDefaultGroup;

@@ -1,30 +1,13 @@
 #include "RuntimeFolder.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-#include <QDir>
-#include <QFile>
-
-namespace {
-// A folder (not a link) that this user owns and nobody else may enter.
-bool boolPrivateFolder(const QByteArray& path) {
-    struct stat info {};
-    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
-           (info.st_mode & 07777) == S_IRWXU;
-}
-}  // namespace
+#include "CoreText.h"
+#include "basecore/RuntimeFolder.h"
 
 QString strPrivateRuntimeFolder(QString* strRejected) {
-    const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
-    if (QDir::isAbsolutePath(runtime) && boolPrivateFolder(QFile::encodeName(runtime))) return runtime;
-
-    const QString folder = QDir::tempPath() + QStringLiteral("/kestrune-%1").arg(::geteuid());
-    const QByteArray path = QFile::encodeName(folder);
-    // Made here: its mode is set whatever the umask left of it.
-    if (::mkdir(path.constData(), S_IRWXU) == 0) ::chmod(path.constData(), S_IRWXU);
-    if (boolPrivateFolder(path)) return folder;
-    if (strRejected) *strRejected = folder;
-    return {};
+    std::u16string rejected;
+    const std::u16string folder = basecore::strPrivateRuntimeFolder(&rejected);
+    if (folder.empty() && strRejected) *strRejected = qtText(rejected);
+    return qtText(folder);
 }
 
 bool UserInstanceLock::boolAcquire(const QString& strName) {

@@ -4,10 +4,11 @@
 #include <QString>
 #include <memory>
 
-// The folder of the programs' per-user lock files and sockets, which must be the user's alone:
-// XDG_RUNTIME_DIR when it is a folder (not a link) that the user owns with mode 0700, else "kestrune-<uid>"
-// in the temporary folder, made with mode 0700 when missing. Empty when that folder is there and is not such
-// a folder (strRejected then names it): nothing goes where another user could have put something first.
+// The folder of the programs' per-user lock files and sockets, which must be the user's alone
+// (basecore/RuntimeFolder.h, whose rule this is): XDG_RUNTIME_DIR when it is a folder (not a link) that the
+// user owns with mode 0700, else "kestrune-<uid>" in the temporary folder, made with mode 0700 when missing.
+// Empty when that folder is there and is not such a folder (strRejected then names it): nothing goes where
+// another user could have put something first.
 QString strPrivateRuntimeFolder(QString* strRejected = nullptr);
 
 // One running process of a program per user: a lock file named after the program in the private runtime

@@ -37,6 +37,28 @@ TEST_F(ByteNamedFiles, TheCommandLineAndTheHandOverKeepTheNamesBytes) {
               (QList<QByteArray>{kGbkHello + ".webm", kGbkChinese + " 2.wav"}));
 }
 
+// A later start with several files, one named in GBK, hands them over in a block of its own, each whole, and
+// takes the block away once the player has read it; one that is not there is named on the terminal in the
+// bytes it came in.
+TEST_F(ByteNamedFiles, ASecondStartHandsSeveralFilesOverWholeInABlockOfItsOwn) {
+    const QByteArray names = QFile::encodeName(folder.root()) + '/' + kGbkChinese;
+    const QByteArray gbk = copyUnder(built::media("tone.wav"), names, kGbkHello + ".wav");
+    const QByteArray plain = copyUnder(built::media("clip.webm"), names, "plain 2.webm");
+
+    QProcess* player = startWith({}, "/");
+    ASSERT_TRUE(runtime.waitForChannel());
+    QProcess second;
+    startWithByteArguments(second, folder.program(),
+                           {kGbkHello + ".wav", kGbkChinese + " gone.wav", "plain 2.webm"}, names);
+    const qint64 secondId = second.processId();
+    EXPECT_EQ(waitForExit(&second), 0);
+    EXPECT_EQ(second.readAllStandardError(), "brandock: 找不到文件: " + kGbkChinese + " gone.wav\n");
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/dev/shm/KestruneHO_%1").arg(secondId)));
+    ASSERT_EQ(terminate(player), 0);
+    EXPECT_EQ(storedBytes(folder.databasePath(), "select file_path from play_list order by item_order"),
+              (QList<QByteArray>{gbk, plain}));
+}
+
 TEST_P(EngineScreen, PlaysAFileWhoseNameIsNotUtf8) {
     requireEngine();
     const QByteArray path =

@@ -1,10 +1,14 @@
 // Later starts of the built player hand their command lines to the running one, through the user's private
 // channel; real processes on the private X server.
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
+#include <utility>
 
+#include "base/CoreText.h"
 #include "handover/InstanceChannel.h"
-#include "handover/InstanceSender.h"
+#include "start/StartRequest.h"
+#include "startcore/InstanceSender.h"
 #include "support/BuildPaths.h"
 #include "support/ProgramFolder.h"
 #include "support/XTools.h"
@@ -54,8 +58,16 @@ TEST_F(HandOver, ASecondStartNeedsNoDisplay) {
 }
 
 // A start that hands over loads nothing of the player: from a program folder without the player library it
-// still hands its file to the running player, and only a start that would become the player needs it.
+// still hands its file to the running player, and only a start that would become the player needs it. The
+// program itself links no toolkit.
 TEST_F(HandOver, OnlyAStartThatBecomesThePlayerLoadsThePlayerLibrary) {
+    QProcess libraries;
+    libraries.start(QStringLiteral("ldd"), {folder.program()});
+    ASSERT_TRUE(libraries.waitForFinished());
+    const QByteArray linked = libraries.readAllStandardOutput();
+    EXPECT_TRUE(linked.contains("libc.so")) << linked.constData();
+    EXPECT_FALSE(linked.contains("libQt")) << linked.constData();
+
     ProgramFolder withoutPlayer;
     ASSERT_TRUE(withoutPlayer.installProgram());
     ASSERT_TRUE(QFile::remove(withoutPlayer.path() + QStringLiteral("/libbrandock_player.so")));
@@ -69,14 +81,34 @@ TEST_F(HandOver, OnlyAStartThatBecomesThePlayerLoadsThePlayerLibrary) {
     EXPECT_EQ(readStored()->paths(), QStringList{file});
 }
 
+// --help and --version answer on the terminal, in UTF-8, with no player running and no display, and leave
+// no channel behind.
+TEST_F(HandOver, HelpAndVersionAnswerOnTheTerminalWithoutAPlayerOrADisplay) {
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4093"));
+    noDisplay.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const auto& [argument, text] :
+         {std::pair{"--version", strVersionText()}, std::pair{"-h", strUsageText()},
+          std::pair{"--help", strUsageText()}}) {
+        QProcess start;
+        start.setProcessEnvironment(noDisplay);
+        start.start(folder.program(), {QLatin1String(argument)});
+        ASSERT_TRUE(start.waitForFinished(20000)) << argument;
+        EXPECT_EQ(start.exitCode(), 0) << argument;
+        EXPECT_EQ(start.readAllStandardOutput(), text.toUtf8()) << argument;
+    }
+    EXPECT_TRUE(strVersionText().startsWith(QStringLiteral("brandock (Kestrune Vandrel) ")));
+    EXPECT_FALSE(QFileInfo::exists(instancechannel::strServerPath()));
+}
+
 TEST_F(HandOver, OneCommandLineEvery300MsWhileThePanelIsAlwaysShown) {
     QProcess* first = start({});
     ASSERT_TRUE(runtime.waitForChannel());
-    InstanceSender channel(instancechannel::strServerPath(), instancechannel::kConnectTimeoutMs);
+    InstanceSender channel(coreText(instancechannel::strServerPath()), instancechannel::kConnectTimeoutMs);
     ASSERT_TRUE(channel.boolConnected());
     const QString a = copyOfMedia(1), b = copyOfMedia(2), c = copyOfMedia(3);
     const auto send = [&channel](const QString& text) {
-        return channel.boolSend(text, instancechannel::kSendTimeoutMs);
+        return channel.boolSend(coreText(text), instancechannel::kSendTimeoutMs);
     };
     EXPECT_TRUE(send(a));
     EXPECT_TRUE(send(b));  // within 300 ms: dropped

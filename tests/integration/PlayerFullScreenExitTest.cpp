@@ -9,7 +9,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "base/Product.h"
+#include "basecore/Product.h"
 #include "support/BuildPaths.h"
 #include "support/ProgramFolder.h"
 

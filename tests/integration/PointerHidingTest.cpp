@@ -5,7 +5,7 @@
 
 #include <QGuiApplication>
 
-#include "base/Product.h"
+#include "basecore/Product.h"
 #include "platform/Services.h"
 #include "saverctl/MouseHideShow.h"
 #include "support/ManualClock.h"

@@ -7,9 +7,10 @@
 #include <unistd.h>
 #include <QCoreApplication>
 
+#include "base/CoreText.h"
 #include "handover/FileListCommand.h"
 #include "handover/MF.h"
-#include "handover/OutgoingFileList.h"
+#include "startcore/OutgoingFileList.h"
 #include "support/ShrinkingBlock.h"
 
 namespace {
@@ -57,10 +58,10 @@ TEST(FileListBlockReading, TheListsAStartHandsOverKeepPathsHoldingTheSeparatorWh
     for (const QStringList& files :
          {QStringList{longOne}, QStringList{odd, QStringLiteral("/m/b.ogg"), longOne}}) {
         OutgoingFileList block;
-        QString command, error;
-        ASSERT_TRUE(block.boolWrite(files, command, error)) << error.toStdString();
+        std::u16string command, error;
+        ASSERT_TRUE(block.boolWrite(coreTexts(files), command, error)) << qtText(error).toStdString();
         bool play = false;
-        EXPECT_EQ(commandFileList(command, play), QStringList{QString()} + files);
+        EXPECT_EQ(commandFileList(qtText(command), play), QStringList{QString()} + files);
         EXPECT_TRUE(play);
     }
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/CoreText.h"
 #include "handover/InstanceChannel.h"
 #include "handover/InstanceServer.h"
 #include "support/ChannelClient.h"
@@ -158,4 +160,42 @@ TEST_F(RuntimeFolder, AFolderThereThatIsNotTheUsersOwn0700FolderIsRefusedAndTheP
         QDir().rmdir(own());
         ASSERT_FALSE(QFileInfo::exists(own()) || QFileInfo(own()).isSymLink());
     }
+}
+
+// One player holds the lock for its life; the system lets it go when the player dies, however it dies. A
+// lock file that is a link is not followed: the player then runs alone and says why.
+TEST_F(RuntimeFolder, TheInstanceLockIsHeldForThePlayersLifeAndNeverOutlivesIt) {
+    InstanceLock player, later;
+    ASSERT_TRUE(player.boolAcquire());
+    EXPECT_TRUE(player.strNoChannel().empty());
+    EXPECT_FALSE(later.boolAcquire());
+    EXPECT_FALSE(later.boolAcquired());
+    player.release();
+    EXPECT_TRUE(later.boolAcquire());
+    later.release();
+
+    // A holder that dies without a word: util-linux's flock takes the same lock the player takes, on a
+    // descriptor that the shell then hands to sleep.
+    QProcess dying;
+    dying.start(QStringLiteral("sh"),
+                {QStringLiteral("-c"), QStringLiteral("exec 9<>\"$1\" && flock 9 && exec sleep 600"),
+                 QStringLiteral("sh"), strLockFilePath()});
+    ASSERT_TRUE(dying.waitForStarted());
+    const auto heldElsewhere = [&] {
+        const bool took = later.boolAcquire();
+        later.release();
+        return !took;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(heldElsewhere, 20000));
+    dying.kill();
+    ASSERT_TRUE(dying.waitForFinished());
+    EXPECT_TRUE(later.boolAcquire());
+    later.release();
+
+    ASSERT_TRUE(QFile::remove(strLockFilePath()));
+    ASSERT_TRUE(QFile::link(tmp.path() + QStringLiteral("/elsewhere"), strLockFilePath()));
+    InstanceLock alone;
+    EXPECT_TRUE(alone.boolAcquire());
+    EXPECT_EQ(qtText(alone.strNoChannel()), QStringLiteral("cannot make the lock file in ") + own());
+    EXPECT_FALSE(QFileInfo::exists(tmp.path() + QStringLiteral("/elsewhere")));
 }

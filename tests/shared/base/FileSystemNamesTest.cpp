@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QUrl>
+#include <algorithm>
 #include <random>
+#include <string>
 
+#include "base/CoreText.h"
 #include "base/FileSystemNames.h"
+#include "basecore/FileSystemNames.h"
 
 TEST(FileSystemNames, EveryByteStringComesBackWhole) {
     for (int a = 1; a < 256; ++a) {
@@ -43,4 +48,33 @@ TEST(FileSystemNames, FileUrlsAndPaths) {
               QStringLiteral("/m/b/c.webm"));
     EXPECT_EQ(strAbsolutePathIn(QStringLiteral("/m/a"), QStringLiteral("/x//y.webm")),
               QStringLiteral("/x/y.webm"));
+}
+
+// The start that hands over reads its arguments and cleans its paths without Qt: its rules give what Qt's
+// own give the player, byte for byte, and keep what Qt's would lose.
+TEST(FileSystemNames, TheToolkitFreeRulesAgreeWithQts) {
+    for (const char* bytes : {"/媒体/电影 1 \U0001F3AC.webm", "a b.wav", "\x7f~", "\xf4\x8f\xbf\xbf"}) {
+        EXPECT_EQ(qtText(basecore::strFromFileSystemBytes(bytes)), QString::fromUtf8(bytes)) << bytes;
+    }
+    // GBK, a lone continuation byte, a sequence cut short, an encoded surrogate, a byte never in UTF-8.
+    for (const std::string bytes : {"\xc4\xe3\xba\xc3.webm", "a\x80", "\xe4\xb8", "\xed\xa0\x80", "\xff/"}) {
+        const std::u16string text = basecore::strFromFileSystemBytes(bytes);
+        EXPECT_TRUE(
+            std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }));
+        EXPECT_EQ(basecore::bytesForFileSystem(text), bytes);
+    }
+    // Qt's decoder drops a byte-order mark at the start: as a name's first character it stays.
+    EXPECT_EQ(basecore::strFromFileSystemBytes("\xef\xbb\xbf"
+                                               "a.webm"),
+              u"\ufeffa.webm");
+
+    for (const QString path :
+         {"", "/", "//", "///m//a/", "m/..", "m/../..", "../m", "/..", "/../m", "./", ".", "./m/.", "m/./a/",
+          "/m/a/../../..", "m/a/../../../b", "m/...//", "/m/.a/..b"}) {
+        EXPECT_EQ(qtText(basecore::strCleanPath(coreText(path))), QDir::cleanPath(path))
+            << path.toStdString();
+        EXPECT_EQ(qtText(basecore::strAbsolutePathIn(u"/x/y", coreText(path))),
+                  QDir::cleanPath(path.startsWith('/') ? path : QStringLiteral("/x/y/") + path))
+            << path.toStdString();
+    }
 }

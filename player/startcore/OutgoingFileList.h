@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 // Files that a starting process hands to the player in a file-list block of its own, named after the
 // process: the command line that names the block, and the block itself until this object goes (by then
@@ -16,8 +16,9 @@ class OutgoingFileList {
 
     // Writes the block, which carries every path whole, whatever it holds; the command adds the files and
     // plays the first. False, with the reason, when the block cannot be made.
-    bool boolWrite(const QStringList& files, QString& strCommand, QString& strErrInfo);
+    bool boolWrite(const std::vector<std::u16string>& files, std::u16string& strCommand,
+                   std::u16string& strErrInfo);
 
   private:
-    QString m_strBlockName;
+    std::u16string m_strBlockName;
 };

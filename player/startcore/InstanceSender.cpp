@@ -4,11 +4,13 @@
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <QFile>
+
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "InstanceRecord.h"
+#include "basecore/FileSystemNames.h"
 
 namespace {
 // Retried when a signal cuts the call short.
@@ -21,12 +23,12 @@ ssize_t uninterrupted(Call call) {
 }
 }  // namespace
 
-InstanceSender::InstanceSender(const QString& path, int timeoutMs) {
-    const QByteArray name = QFile::encodeName(path);
+InstanceSender::InstanceSender(std::u16string_view path, int timeoutMs) {
+    const std::string name = basecore::bytesForFileSystem(path);
     sockaddr_un address{};
-    if (name.isEmpty() || name.size() >= static_cast<qsizetype>(sizeof(address.sun_path))) return;
+    if (name.empty() || name.size() >= sizeof(address.sun_path)) return;
     address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    std::memcpy(address.sun_path, name.data(), name.size());
     m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (m_fd < 0) return;
     // A full queue makes a blocking connect wait, for at most the send time-out.
@@ -50,17 +52,15 @@ bool InstanceSender::boolSetTimeout(int option, int timeoutMs) {
     return ::setsockopt(m_fd, SOL_SOCKET, option, &limit, sizeof(limit)) == 0;
 }
 
-bool InstanceSender::boolSend(const QString& text, int timeoutMs) {
+bool InstanceSender::boolSend(std::u16string_view text, int timeoutMs) {
     if (m_fd < 0 || !boolSetTimeout(SO_SNDTIMEO, timeoutMs) || !boolSetTimeout(SO_RCVTIMEO, timeoutMs))
         return false;
-    const QByteArray record = instancerecord::buildRecord(text);
-    for (qsizetype sent = 0; sent < record.size();) {
-        const ssize_t n = uninterrupted([&] {
-            return ::send(m_fd, record.constData() + sent, static_cast<size_t>(record.size() - sent),
-                          MSG_NOSIGNAL);
-        });
+    const std::string record = instancerecord::recordBytes(text);
+    for (std::size_t sent = 0; sent < record.size();) {
+        const ssize_t n = uninterrupted(
+            [&] { return ::send(m_fd, record.data() + sent, record.size() - sent, MSG_NOSIGNAL); });
         if (n <= 0) return false;
-        sent += n;
+        sent += static_cast<std::size_t>(n);
     }
     char answer = 0;
     return uninterrupted([&] { return ::recv(m_fd, &answer, 1, 0); }) == 1 &&
