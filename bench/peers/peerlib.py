@@ -53,8 +53,8 @@ class Bench:
 
     # ---- set-up ------------------------------------------------------------------------------------------
     def compile_helpers(self):
-        """The probe, the bare Qt start and the bare Qt player on libmpv are built here, from this checkout, for
-        every build measured."""
+        """The probe and the bare Qt programs (a start, a player on libmpv, a drop target) are built here, from
+        this checkout, for every build measured."""
         self.probe = os.path.join(self.work, "peer-probe")
         run(["c++", "-std=c++20", "-O2", "-o", self.probe, os.path.join(HERE, "peer_probe.cpp"), "-lX11", "-lXdamage"])
         self.qt_core_start = os.path.join(self.work, "qt-core-start")
@@ -67,6 +67,9 @@ class Bench:
                                text=True, check=True).stdout.split()
         run(["c++", "-std=c++20", "-O2", "-fPIC", "-o", self.qt_mpv_floor,
              os.path.join(HERE, "qt_mpv_floor.cpp"), "-ldl"] + [f for f in flags if f != "-lmpv"])
+        self.qt_drop_floor = os.path.join(self.work, "qt-drop-floor")
+        run(["c++", "-std=c++20", "-O2", "-fPIC", "-o", self.qt_drop_floor,
+             os.path.join(HERE, "qt_drop_floor.cpp")] + [f for f in flags if f != "-lmpv"])
 
     def make_movie(self, seconds=20):
         """1080p H.264 with AAC sound; a magenta frame round the picture tells the probe it is shown."""
