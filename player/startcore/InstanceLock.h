@@ -26,6 +26,7 @@ class InstanceLock {
 
   private:
     int m_fd = -1;
+    std::string m_path;
     std::u16string m_strNoChannel;
     bool m_boolAcquired = false;
 };

@@ -177,22 +177,23 @@ TEST_F(RuntimeFolder, TheInstanceLockIsHeldForThePlayersLifeAndNeverOutlivesIt) 
     // A holder that dies without a word: util-linux's flock takes the same lock the player takes, on a
     // descriptor that the shell then hands to sleep.
     QProcess dying;
-    dying.start(QStringLiteral("sh"),
-                {QStringLiteral("-c"), QStringLiteral("exec 9<>\"$1\" && flock 9 && exec sleep 600"),
-                 QStringLiteral("sh"), strLockFilePath()});
+    dying.start(
+        QStringLiteral("sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec 9<>\"$1\" && flock 9 && echo locked && exec sleep 600"),
+         QStringLiteral("sh"), strLockFilePath()});
     ASSERT_TRUE(dying.waitForStarted());
-    const auto heldElsewhere = [&] {
-        const bool took = later.boolAcquire();
-        later.release();
-        return !took;
-    };
-    ASSERT_TRUE(QTest::qWaitFor(heldElsewhere, 20000));
+    QByteArray said;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (said += dying.readAllStandardOutput()).contains("locked"); }, 20000));
+    EXPECT_FALSE(later.boolAcquire());
     dying.kill();
     ASSERT_TRUE(dying.waitForFinished());
     EXPECT_TRUE(later.boolAcquire());
     later.release();
 
-    ASSERT_TRUE(QFile::remove(strLockFilePath()));
+    // A player that ends in order leaves no lock file, which an earlier player would take for a running
+    // one's.
+    EXPECT_FALSE(QFileInfo::exists(strLockFilePath()));
     ASSERT_TRUE(QFile::link(tmp.path() + QStringLiteral("/elsewhere"), strLockFilePath()));
     InstanceLock alone;
     EXPECT_TRUE(alone.boolAcquire());
